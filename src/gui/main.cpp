@@ -1,0 +1,3 @@
+#include "gui/shell/application.h"
+
+int main(int argc, char** argv) { return tq::RunApplication(argc, argv); }

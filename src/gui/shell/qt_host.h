@@ -1,0 +1,39 @@
+#pragma once
+// The Host of the running program: Qt message boxes, the system clock, the
+// event pump, the X keyboard layout and the primary screen.
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+
+#include "core/shell/host.h"
+
+namespace tq {
+
+class QtHost : public Host {
+ public:
+  QtHost();
+  // Message boxes are centred on this window when set.
+  void SetParentWindow(QWidget* window) { parent_ = window; }
+
+  void ShowMessage(MessageKind kind, const std::string& caption, const std::string& text) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
+  double Now() override;
+  uint32_t TickCount() override;
+  void Sleep(uint32_t ms) override;
+  void ProcessMessages() override;
+  std::string ShortDateText(double dateTime) override;
+  std::string LongTimeText(double dateTime) override;
+  std::optional<std::string> KeyboardLayoutId() override;
+  int ScreenWidth() override;
+  int PixelsPerInch() override;
+
+ private:
+  QPointer<QWidget> parent_;
+  QElapsedTimer clock_;
+};
+
+// The Windows layout identifier of an XKB layout name ("us" -> "00000409").
+std::optional<std::string> LayoutIdOfXkbName(const QString& xkbLayout);
+
+}  // namespace tq
