@@ -19,6 +19,7 @@ constexpr Entry kEnglish[] = {
 #include "core/shell/strings/shell.inc"
 #include "core/shell/strings/course.inc"
 #include "core/shell/strings/exercises.inc"
+#include "core/shell/strings/typing.inc"
 #include "core/shell/strings/records.inc"
 #include "core/shell/strings/games.inc"
 #include "core/shell/strings/review.inc"
