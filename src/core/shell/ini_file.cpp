@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 
 #include "core/files/paths.h"
 #include "core/shell/ansi.h"
@@ -38,9 +37,14 @@ TIniFile::Line TIniFile::Parse(std::string_view text) {
 
 void TIniFile::Reload() {
   lines_.clear();
-  std::ifstream in(ResolveExisting(path_), std::ios::binary);
-  if (!in) return;
-  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!FileExists(path_)) return;  // missing, or not a file: reads as empty
+  std::string all;
+  if (std::FILE* f = std::fopen(ResolveExisting(path_).c_str(), "rb")) {
+    char buf[8192];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) all.append(buf, n);
+    std::fclose(f);
+  }
   std::size_t pos = 0;
   while (pos < all.size()) {
     std::size_t end = all.find('\n', pos);
