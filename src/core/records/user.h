@@ -193,6 +193,8 @@ class TUser {
 
  private:
   int ReadFields(TRecFile& file, bool oldVersion);
+  // Points the statistics at the program-wide instance (the signed-in student's).
+  void AdoptSharedKeys();
   std::unique_ptr<TDifficultKeys> ownKeys_;
   TDifficultKeys* keys_;
 };
