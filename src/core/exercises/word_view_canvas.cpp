@@ -1,0 +1,42 @@
+#include "core/exercises/word_view_canvas.h"
+
+#include "core/shell/ansi.h"
+
+namespace tq {
+
+TWordViewCanvas::TWordViewCanvas(const FontMetrics& metrics) : TExerciseCanvas(metrics) {
+  LeftMargin = static_cast<int>(RoundEven(FontHeight() * 0.5)) + 3;
+  TopMargin = 5;
+  PenX = LeftMargin;
+  ArrowColor = 0x008000;
+  AddWord("");
+  ShowCursor = true;
+}
+
+void TWordViewCanvas::SetWord(std::string_view text) {
+  TWordInfo& word = Words.front();
+  word.Text = std::string(text.substr(0, TWordInfo::kMaxText));
+  word.Color = TypedColor;
+  word.Mark = 0;
+  CurrentWord = 0;
+  CharIndex = 0;
+  word.LineEnd = Terminator == 13;
+  NotifyRepaint();
+}
+
+void TWordViewCanvas::NextChar() {
+  if (!HasCurrentWord()) return;
+  TWordInfo& word = Words[CurrentWord];
+  // With a terminator the cursor also stops once past the last character.
+  const int last = static_cast<int>(word.Text.size()) - (Terminator != 0 ? 0 : 1);
+  if (CharIndex >= last) {
+    CurrentWord = 1;
+    word.Mark = 0;
+    word.Color = RestColor;
+  } else {
+    ++CharIndex;
+  }
+  NotifyRepaint();
+}
+
+}  // namespace tq
