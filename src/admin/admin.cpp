@@ -9,6 +9,7 @@ namespace tq::admin {
 
 // Command groups, each in its own source file (declare it here and add its
 // row to kGroups).
+int KbdCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -19,6 +20,7 @@ struct Group {
 };
 
 const Group kGroups[] = {
+    {"kbd", "keyboard layout files: show every key and loader message", KbdCommand},
     {nullptr, nullptr, nullptr},
 };
 
