@@ -185,7 +185,9 @@ TEST_F(TextSessionTest, ResultsNeedFiveWordsAndTenTicks) {
     const TextResults r = s.Finish(3);
     EXPECT_EQ(r.HasResults, c.hasResults) << c.words << " " << c.ticksApart;
     EXPECT_EQ(r.PageResult, 3);
-    if (!c.hasResults) EXPECT_EQ(r.Tip, "");
+    if (!c.hasResults) {
+      EXPECT_EQ(r.Tip, "");
+    }
   }
 }
 
