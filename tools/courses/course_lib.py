@@ -19,6 +19,10 @@ FREE = set(" \r\n")
 
 # Event types whose text (field 3) the student types.
 TYPED = {"NEWKEYS", "KEYBOARD", "WORD", "SENTENCE", "PARAGRAPH", "TEXT", "EXAM"}
+# Events that type their text a line (block) at a time.
+BLOCKS = {"SENTENCE", "PARAGRAPH"}
+# A block text line starting with this is a credit shown under the block.
+CREDIT_MARKER = '"\u00a4|w"'
 # Games whose field 3 names a word file.
 WORD_GAMES = {"WORDTRIS", "CLOUDS"}
 
@@ -203,7 +207,11 @@ class Course:
                 for ev in ex.events:
                     text = None
                     if ev.kind in TYPED and ev.text_file:
-                        text = ev.text_file.text()
+                        lines = ev.text_file.lines
+                        if ev.kind in BLOCKS:
+                            # A credit line is shown under the block, never typed.
+                            lines = [x for x in lines if not x.startswith(CREDIT_MARKER)]
+                        text = "\n".join(lines)
                     elif ev.kind in WORD_GAMES:
                         path = os.path.join(data_dir(), *ev.source.split("\\"))
                         if not os.path.exists(path):
@@ -236,13 +244,21 @@ class Course:
         write_lines(os.path.join(data_dir(), self.file_name), self.contents_lines())
 
 
-def paragraphs_to_lines(paragraphs):
-    """Message text: one paragraph a line, a blank line between them."""
+def paragraphs_to_lines(paragraphs, limit=255):
+    """Message text: one paragraph a line, a blank line between them. A
+    paragraph longer than a line may be is cut after a sentence."""
     out = []
     for i, p in enumerate(paragraphs):
         if i:
             out.append("")
-        out.append(" ".join(p.split()))
+        p = " ".join(p.split())
+        while len(p) > limit:
+            cut = max(p.rfind(". ", 0, limit), p.rfind("? ", 0, limit), p.rfind(": ", 0, limit))
+            if cut < 0:
+                raise GeneratorError(f"paragraph without a sentence end: {p[:50]}")
+            out.append(p[:cut + 1])
+            p = p[cut + 2:]
+        out.append(p)
     return out
 
 
