@@ -51,9 +51,12 @@ TEST(BookMark, TruncatedStoredForms) {
   struct Case {
     std::size_t bytes;
     int result;
-  } cases[] = {{0, TBookMark::kLoadFailed}, {3, TBookMark::kLoadFailed},
-               {4, TBookMark::kLoadFailed}, {5, TBookMark::kLoadFailed},
-               {6, kFileEnd},               {7, kFileEnd},
+  } cases[] = {{0, TBookMark::kLoadFailed},
+               {3, TBookMark::kLoadFailed},
+               {4, TBookMark::kLoadFailed},
+               {5, TBookMark::kLoadFailed},
+               {6, kFileEnd},
+               {7, kFileEnd},
                {8, kFileGood}};
   const std::string full("\x01\x00\x02\x00\x03\x00\x04\x00", 8);
   for (const Case& c : cases) {
