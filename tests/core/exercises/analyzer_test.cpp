@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/records/difficult_keys.h"
+#include "core/shell/program_settings.h"
 
 namespace tq {
 namespace {
@@ -180,6 +181,10 @@ TEST_F(AnalyzerTest, SpeedAndItsScore) {
     EXPECT_EQ(calc.Speed(), c.speed) << c.typed << " in " << c.ticks;
     EXPECT_NEAR(calc.SpeedScore(), c.score, 1e-3) << c.typed << " in " << c.ticks;
   }
+  // Shown in words per minute: 250 characters are 50 words.
+  TProgramSettings settings;
+  settings.MeasuringUnitWpm = true;
+  EXPECT_DOUBLE_EQ(settings.ConvertSpeed(250), 50);
 }
 
 TEST_F(AnalyzerTest, AccuracyAndItsScore) {
