@@ -1,25 +1,57 @@
 #include "gui/shell/application.h"
 
-#include <QApplication>
-#include <QWidget>
+#include <QKeyEvent>
+#include <memory>
 
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
+#include "gui/shell/book_form.h"
+#include "gui/shell/navigate.h"
 #include "gui/shell/qt_host.h"
 #include "gui/shell/qt_text.h"
+#include "gui/storage/storage_forms.h"
 
 namespace tq {
 
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && receiver->isWidgetType()) {
+    auto* book = dynamic_cast<TBookForm*>(static_cast<QWidget*>(receiver)->window());
+    if (book && book->PreviewKeyEvent(static_cast<QKeyEvent*>(event))) return true;
+  }
+  return QApplication::notify(receiver, event);
+}
+
+int RunProgram(const StartOptions& options) {
+  auto book = std::make_unique<TBookForm>();
+  SetBookForm(book.get());
+  CreateStorageForms();
+  auto navigate = std::make_unique<TNavigate>(book.get());
+  TMain::SetNavigate(navigate.get());
+
+  const int rc = TMain::Run(options);
+
+  TMain::SetNavigate(nullptr);
+  navigate.reset();
+  DestroyStorageForms();
+  SetBookForm(nullptr);
+  book.reset();
+  return rc;
+}
+
 int RunApplication(int argc, char** argv) {
-  QApplication app(argc, argv);
+  TApplication app(argc, argv);
+  app.setApplicationName(ToQString(Str(kStrProgramTitle)));
+  // The program ends when the main controller returns, not when the last
+  // window closes.
+  app.setQuitOnLastWindowClosed(false);
   QtHost host;
   SetHost(&host);
-  QWidget book;
-  book.setWindowTitle(ToQString(Str(kStrProgramTitle)));
-  book.setFixedSize(898, 739);
-  host.SetParentWindow(&book);
-  book.show();
-  int rc = app.exec();
+  StartOptions options;
+  options.programDir = QCoreApplication::applicationDirPath().toStdString();
+  const int rc = RunProgram(options);
   SetHost(nullptr);
   return rc;
 }

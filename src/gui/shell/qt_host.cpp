@@ -44,7 +44,9 @@ std::optional<std::string> LayoutIdOfXkbName(const QString& xkbLayout) {
   return std::nullopt;
 }
 
-QtHost::QtHost() { clock_.start(); }
+QtHost::QtHost() {
+  clock_.start();
+}
 
 void QtHost::ShowMessage(MessageKind kind, const std::string& caption, const std::string& text) {
   QMessageBox::Icon icon = kind == MessageKind::Error     ? QMessageBox::Critical
@@ -68,19 +70,25 @@ double QtHost::Now() {
          t.msec() / 86400000.0;
 }
 
-uint32_t QtHost::TickCount() { return static_cast<uint32_t>(clock_.elapsed()); }
+uint32_t QtHost::TickCount() {
+  return static_cast<uint32_t>(clock_.elapsed());
+}
 
-void QtHost::Sleep(uint32_t ms) { QThread::msleep(ms); }
+void QtHost::Sleep(uint32_t ms) {
+  QThread::msleep(ms);
+}
 
-void QtHost::ProcessMessages() { QCoreApplication::processEvents(); }
+void QtHost::ProcessMessages() {
+  QCoreApplication::processEvents();
+}
 
 std::string QtHost::ShortDateText(double dateTime) {
   return FromQString(QLocale().toString(ToQDateTime(dateTime).date(), QLocale::ShortFormat));
 }
 
 std::string QtHost::LongTimeText(double dateTime) {
-  return FromQString(QLocale().toString(ToQDateTime(dateTime).time(), QLocale::LongFormat)
-                         .section(' ', 0, 0));
+  return FromQString(
+      QLocale().toString(ToQDateTime(dateTime).time(), QLocale::LongFormat).section(' ', 0, 0));
 }
 
 std::optional<std::string> QtHost::KeyboardLayoutId() {

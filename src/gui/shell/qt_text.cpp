@@ -7,7 +7,8 @@ namespace tq {
 QString ToQString(const std::string& ansi) {
   QString s;
   s.reserve(static_cast<qsizetype>(ansi.size()));
-  for (char c : ansi) s.append(QChar(static_cast<char16_t>(AnsiToUnicode(static_cast<unsigned char>(c)))));
+  for (char c : ansi)
+    s.append(QChar(static_cast<char16_t>(AnsiToUnicode(static_cast<unsigned char>(c)))));
   return s;
 }
 
@@ -21,6 +22,8 @@ std::string FromQString(const QString& text) {
   return out;
 }
 
-int AnsiOfChar(QChar c) { return UnicodeToAnsi(c.unicode()); }
+int AnsiOfChar(QChar c) {
+  return UnicodeToAnsi(c.unicode());
+}
 
 }  // namespace tq

@@ -1,0 +1,146 @@
+#pragma once
+// TBookForm: the one window of the program, drawn as an open book. It holds
+// the tab row, the two facing pages and the wide page that pages borrow
+// controls onto, the title console, the button console with its six
+// captions, and the closed book (the cover) with the sign-in controls. It
+// previews every key: Ctrl+Tab and Ctrl+Shift+Tab switch tabs, every other
+// key goes to the handlers the current page installed.
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+
+#include "gui/shell/controls.h"
+#include "gui/shell/keys.h"
+
+namespace tq {
+
+class TBookForm : public QWidget {
+ public:
+  // The client size of the window and the design size of the book.
+  static constexpr int kClientWidth = 898;
+  static constexpr int kClientHeight = 739;
+  static constexpr int kBookWidth = 769;
+  static constexpr int kBookDesignHeight = 649;
+  static constexpr int kBookHeight = 520;  // set at run time
+
+  // Console button bits of SetButtons.
+  static constexpr int kBtnBegin = 1;
+  static constexpr int kBtnNext = 2;
+  static constexpr int kBtnBack = 4;
+  static constexpr int kBtnCancel = 8;
+  static constexpr int kBtnSkipF = 16;
+  static constexpr int kBtnSkipB = 32;
+
+  TBookForm();
+  ~TBookForm() override;
+
+  // 0 cover, 1 wide page, 2 two pages, 3 nothing; other values do nothing.
+  void SetLayout(int mode);
+  // Shows the console buttons named by the bits of mask with their captions.
+  void SetButtons(int mask);
+  int ButtonSet() const { return buttonSet_; }
+  // 1 puts the first console background in front, anything else the second.
+  void SetConsoleStyle(int style);
+  int ConsoleStyle() const { return consoleStyle_; }
+  void RaiseStudyingTab();
+  // Centres the book and the cover in the client area.
+  void CenterBook();
+  // Loads the window's pictures from the program directory where present;
+  // missing ones are drawn. Cheap to skip: the drawn look is complete.
+  void LoadArtwork(const QString& programDir);
+
+  // Close-query handler: clearing canClose keeps the window open.
+  std::function<void(QWidget* sender, bool& canClose)> OnCloseQuery;
+  // The navigation events the main controller installs.
+  std::function<void()> OnNextTab;
+  std::function<void()> OnPreviousTab;
+  std::function<void()> OnStudyingTab;
+  // The key handlers the current page installs while it is shown. Setting
+  // key to 0 consumes it.
+  std::function<void(int& key, ShiftState shift)> OnKeyDown;
+  std::function<void(char& key)> OnKeyPress;
+  std::function<void(int& key, ShiftState shift)> OnKeyUp;
+  // Told after every size change (the settings record the maximised state).
+  std::function<void()> OnResize;
+
+  // Controls, by their form names.
+  TImage* BackGround32;
+  QWidget* Book;
+  TImage* TabRowPic;
+  TImage* Image4;
+  TImage* MenuGuided;
+  TImage* MenuRevision;
+  TImage* MenuInfo;
+  TImage* MenuLogo;
+  TImage* MenuOptions;
+  TImage* MenuExit;
+  TImage* HideSettings;
+  TLabel* TitleGuided;
+  TLabel* TitleRevision;
+  TLabel* TitleInfo;
+  TLabel* TitleLogo;
+  TLabel* TitleOptions;
+  TLabel* TitleExit;
+  TImage* PageSeparator;
+  TPanel* WidePage;
+  TPanel* LeftPage;
+  TPanel* RightPage;
+  QWidget* TitleConsole;
+  TImage* Image1;
+  TLabel* Title;
+  QWidget* BtnConsole;
+  TImage* ConsolePic1;
+  TImage* ConsolePic2;
+  TImage* SkipB;
+  TImage* Back;
+  TImage* SkipF;
+  TImage* Cancel;
+  TImage* BeginB;
+  TImage* Next;
+  TLabel* BeginLabel;
+  TLabel* NextLabel;
+  TLabel* BackLabel;
+  TLabel* SkipFLabel;
+  TLabel* SkipBLabel;
+  TLabel* CancelLabel;
+  QWidget* BookCover;
+  TImage* CoverPic;
+  QWidget* Shape1;
+  TLabel* LogLabel;
+  TLabel* LoadLabel;
+  TLabel* NewUserLbl;
+  QComboBox* NameField;
+  QPushButton* LogOK;
+  QPushButton* LogVisitor;
+  QPushButton* UserYes;
+  QPushButton* UserCancel;
+
+  // Previews a key event on its way to a control of this window (the
+  // application calls it once per event); true when it was consumed.
+  bool PreviewKeyEvent(QKeyEvent* event);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void CreateBook();
+  void CreateConsole();
+  void CreateCover();
+  bool PreviewKeyDown(QKeyEvent* event);
+  bool PreviewKeyUp(QKeyEvent* event);
+  // Enter clicks the default button, Escape the cancel button, as on a
+  // dialog.
+  bool ClickDialogButton(int key);
+
+  int buttonSet_ = 0;
+  int consoleStyle_ = 0;
+};
+
+// The program's book window (none before it is created).
+TBookForm* BookForm();
+void SetBookForm(TBookForm* form);
+
+}  // namespace tq

@@ -1,0 +1,184 @@
+#include "gui/shell/controls.h"
+
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tq {
+
+void SetControlCursor(QWidget* control, int cursor) {
+  if (!control) return;
+  if (cursor == kCursorHand)
+    control->setCursor(Qt::PointingHandCursor);
+  else
+    control->unsetCursor();
+}
+
+int ControlCursor(const QWidget* control) {
+  return control && control->testAttribute(Qt::WA_SetCursor) &&
+                 control->cursor().shape() == Qt::PointingHandCursor
+             ? kCursorHand
+             : kCursorDefault;
+}
+
+TImage::TImage(QWidget* parent, const char* name) : QWidget(parent) {
+  if (name) setObjectName(QString::fromLatin1(name));
+  setAttribute(Qt::WA_TranslucentBackground);
+}
+
+bool TImage::LoadFromFile(const QString& path) {
+  QImageReader reader(path);
+  reader.setDecideFormatFromContent(true);
+  QImage image = reader.read();
+  if (image.isNull()) return false;
+  SetPicture(QPixmap::fromImage(std::move(image)));
+  return true;
+}
+
+void TImage::SetPicture(const QPixmap& picture) {
+  picture_ = picture;
+  update();
+}
+
+void TImage::ClearPicture() {
+  picture_ = QPixmap();
+  update();
+}
+
+void TImage::SetPainter(Painter painter) {
+  painter_ = std::move(painter);
+  update();
+}
+
+void TImage::SetStretch(bool stretch) {
+  stretch_ = stretch;
+  update();
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (!picture_.isNull()) {
+    if (stretch_)
+      p.drawPixmap(rect(), picture_);
+    else
+      p.drawPixmap(0, 0, picture_);
+  } else if (painter_) {
+    p.setRenderHint(QPainter::Antialiasing);
+    painter_(p, rect());
+  }
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+      OnClick) {
+    ClickHandler handler = OnClick;  // the handler may replace itself
+    handler(this);
+  }
+}
+
+TLabel::TLabel(QWidget* parent, const char* name) : QWidget(parent) {
+  if (name) setObjectName(QString::fromLatin1(name));
+  setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TLabel::SetCaption(const QString& caption) {
+  caption_ = caption;
+  AdjustSize();
+  update();
+}
+
+void TLabel::SetFontColor(const QColor& color) {
+  color_ = color;
+  update();
+}
+
+void TLabel::SetLabelFont(const QFont& f) {
+  setFont(f);
+  AdjustSize();
+  update();
+}
+
+void TLabel::SetAlignment(Qt::Alignment alignment) {
+  alignment_ = alignment;
+  update();
+}
+
+void TLabel::SetWordWrap(bool wrap) {
+  wordWrap_ = wrap;
+  update();
+}
+
+void TLabel::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  AdjustSize();
+}
+
+void TLabel::SetTransparent(bool transparent) {
+  transparent_ = transparent;
+  setAttribute(Qt::WA_TranslucentBackground, transparent);
+  update();
+}
+
+void TLabel::SetBackground(const QColor& color) {
+  background_ = color;
+  update();
+}
+
+int TLabel::TextFlags() const {
+  return static_cast<int>(alignment_) | Qt::TextShowMnemonic | (wordWrap_ ? Qt::TextWordWrap : 0);
+}
+
+void TLabel::AdjustSize() {
+  if (!autoSize_ || wordWrap_) return;
+  QRect r = fontMetrics().boundingRect(
+      QRect(0, 0, 4000, 4000), TextFlags() & ~Qt::AlignCenter & ~Qt::AlignRight & ~Qt::AlignBottom,
+      caption_);
+  resize(std::max(r.width(), 1), std::max(r.height(), fontMetrics().height()));
+}
+
+void TLabel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (!transparent_) p.fillRect(rect(), background_);
+  p.setPen(color_);
+  p.drawText(rect(), TextFlags(), caption_);
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+      OnClick) {
+    ClickHandler handler = OnClick;
+    handler(this);
+  }
+}
+
+TPanel::TPanel(QWidget* parent, const char* name) : QWidget(parent) {
+  if (name) setObjectName(QString::fromLatin1(name));
+  SetColor(Qt::white);
+}
+
+void TPanel::SetColor(const QColor& color) {
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, color);
+  setPalette(pal);
+  setAutoFillBackground(true);
+}
+
+void TPanel::SetTransparent() {
+  setAutoFillBackground(false);
+}
+
+QFont PixelFont(const char* family, int pixels, bool bold) {
+  QFont f(QString::fromLatin1(family));
+  f.setPixelSize(pixels);
+  f.setBold(bold);
+  return f;
+}
+
+QFont PointFont(const char* family, int points, bool bold) {
+  QFont f(QString::fromLatin1(family));
+  f.setPointSize(points);
+  f.setBold(bold);
+  return f;
+}
+
+}  // namespace tq

@@ -1,0 +1,123 @@
+#pragma once
+// The plain controls the book window and the storage forms are made of: an
+// image (a picture, or a painter standing in for one), a label that draws
+// its own text with "&" mnemonics, and a panel. Images and labels take a
+// click handler the way the pages install and remove them.
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace tq {
+
+// Cursor numbers: 0 the default arrow, 90 the hand of every clickable
+// image and label.
+constexpr int kCursorDefault = 0;
+constexpr int kCursorHand = 90;
+void SetControlCursor(QWidget* control, int cursor);
+int ControlCursor(const QWidget* control);
+
+// The handler of a click on an image or a label; the sender is the control.
+using ClickHandler = std::function<void(QWidget* sender)>;
+
+class TImage : public QWidget {
+ public:
+  using Painter = std::function<void(QPainter& painter, const QRect& rect)>;
+
+  explicit TImage(QWidget* parent, const char* name = nullptr);
+
+  // A picture file, its format recognised by content whatever the
+  // extension. False (and the picture left empty) when it cannot be read.
+  bool LoadFromFile(const QString& path);
+  void SetPicture(const QPixmap& picture);
+  const QPixmap& Picture() const { return picture_; }
+  // Frees the picture (the bitmap becomes 0 x 0).
+  void ClearPicture();
+  // Draws in place of a missing picture.
+  void SetPainter(Painter painter);
+  void SetStretch(bool stretch);
+
+  ClickHandler OnClick;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QPixmap picture_;
+  Painter painter_;
+  bool stretch_ = false;
+};
+
+class TLabel : public QWidget {
+ public:
+  explicit TLabel(QWidget* parent, const char* name = nullptr);
+
+  // "&" marks the mnemonic letter, "&&" is an ampersand.
+  void SetCaption(const QString& caption);
+  const QString& Caption() const { return caption_; }
+  void SetFontColor(const QColor& color);
+  QColor FontColor() const { return color_; }
+  void SetLabelFont(const QFont& font);
+  void SetAlignment(Qt::Alignment alignment);
+  void SetWordWrap(bool wrap);
+  // Auto-sized labels take the size of their caption.
+  void SetAutoSize(bool autoSize);
+  // A transparent label paints no background.
+  void SetTransparent(bool transparent);
+  void SetBackground(const QColor& color);
+
+  ClickHandler OnClick;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void AdjustSize();
+  int TextFlags() const;
+
+  QString caption_;
+  QColor color_ = Qt::black;
+  QColor background_ = Qt::white;
+  Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+  bool wordWrap_ = false;
+  bool autoSize_ = true;
+  bool transparent_ = true;
+};
+
+// A container; white or another colour unless transparent.
+class TPanel : public QWidget {
+ public:
+  explicit TPanel(QWidget* parent, const char* name = nullptr);
+  void SetColor(const QColor& color);
+  void SetTransparent();
+};
+
+// Connections a page makes while it is shown; all of them end with Clear
+// or with the list.
+class TConnections {
+ public:
+  TConnections() = default;
+  TConnections(const TConnections&) = delete;
+  TConnections& operator=(const TConnections&) = delete;
+  ~TConnections() { Clear(); }
+  void Add(const QMetaObject::Connection& connection) { connections_.push_back(connection); }
+  void Clear() {
+    for (const auto& c : connections_) QObject::disconnect(c);
+    connections_.clear();
+  }
+
+ private:
+  std::vector<QMetaObject::Connection> connections_;
+};
+
+// Fonts by the names the forms give them; "Arial" and "Times New Roman"
+// resolve to the metric-compatible fonts that setup installs.
+QFont PixelFont(const char* family, int pixels, bool bold = false);
+QFont PointFont(const char* family, int points, bool bold = false);
+
+}  // namespace tq

@@ -1,0 +1,372 @@
+#include "gui/shell/main_controller.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+#include "core/exercises/key_data_ext.h"
+#include "core/files/data_file.h"
+#include "core/files/paths.h"
+#include "core/records/difficult_keys.h"
+#include "core/records/user.h"
+#include "core/shell/ansi.h"
+#include "core/shell/errors.h"
+#include "core/shell/host.h"
+#include "core/shell/program_settings.h"
+#include "core/shell/strings.h"
+#include "gui/pages/about_view.h"
+#include "gui/pages/sign_in_views.h"
+#include "gui/pages/titled_page.h"
+#include "gui/shell/book_form.h"
+#include "gui/shell/form_view.h"
+#include "gui/shell/navigate.h"
+#include "gui/shell/qt_text.h"
+#include "gui/shell/sounds.h"
+
+namespace tq {
+namespace {
+
+// The screen width at or below which the book does not fit.
+constexpr int kSmallScreenWidth = 640;
+// The expanded auto-logon name is cut to this length.
+constexpr std::size_t kMaxAutoLogon = 99;
+const QColor kSilver(192, 192, 192);
+
+struct TabEntry {
+  const char* image;
+  const char* label;
+  bool large;
+};
+
+constexpr TabEntry kTabs[] = {
+    {kMenuGuided, "TitleGuided", true},    {kMenuRevision, "TitleRevision", true},
+    {kMenuInfo, "TitleInfo", true},        {kMenuLogo, "TitleLogo", false},
+    {kMenuOptions, "TitleOptions", false}, {kMenuExit, "TitleExit", false},
+};
+
+struct MainState {
+  std::string currentMenu;
+  std::string shownMenu;
+  bool quitRequested = false;
+  QPointer<TImage> activeTabImage;
+  QPointer<TLabel> activeTabTitle;
+  bool activeTabLarge = false;
+  TNavigate* navigate = nullptr;
+};
+
+MainState& State() {
+  static MainState state;
+  return state;
+}
+
+bool IsLargeTitle(const QString& name) {
+  for (const TabEntry& t : kTabs)
+    if (name == QLatin1String(t.label)) return t.large;
+  return false;
+}
+
+const TabEntry* FindTab(const QString& senderName) {
+  for (const TabEntry& t : kTabs)
+    if (senderName == QLatin1String(t.image) || senderName == QLatin1String(t.label)) return &t;
+  return nullptr;
+}
+
+void ClickTab(const char* image) {
+  TMain::TabClick(BookForm()->findChild<TImage*>(QString::fromLatin1(image)));
+}
+
+// The Studying tab runs an empty page titled with its caption until the
+// lesson pages exist. TODO(issue 8): run guided studying here.
+void RunStudyingTab() {
+  RunTitledPage(Str(kStrTabStudying));
+}
+
+void SmallScreenCheck() {
+  if (GetHost().ScreenWidth() > kSmallScreenWidth) return;
+  Host& host = GetHost();
+  if (host.AskYesNo(Str(kStrProgramTitle), Str(kStrSmallScreen)))
+    host.ShowMessage(MessageKind::Information, Str(kStrProgramTitle), Str(kStrSmallScreenHelp));
+  Settings().SmallScreen = true;
+  TBookForm* book = BookForm();
+  book->setWindowFlag(Qt::FramelessWindowHint, true);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    book->setGeometry(screen->availableGeometry());
+  book->setWindowState(Qt::WindowMaximized);
+  book->show();
+}
+
+// The sign-in loop: a student object, or none when a sign-in page was
+// closed with the window.
+std::unique_ptr<TUser> SignIn() {
+  TCoverView cover;
+  TNewUserView newUser;
+  for (;;) {
+    int outcome = 0;
+    std::string name;
+    bool runCover = Settings().AutoLogon.empty();
+    if (!runCover) {
+      name = ExpandEnvironment(Settings().AutoLogon).substr(0, kMaxAutoLogon);
+      outcome = TCoverView::kName;
+      // "%USERNAME%" asked for the system's user name, and there is none.
+      if (AnsiUpperCase(name) == "%USERNAME%") runCover = true;
+    }
+    if (runCover) {
+      outcome = cover.Execute();
+      name = cover.UserName;
+    }
+    if (outcome == 0) return nullptr;
+    // A visitor has no record: the student exists in memory only.
+    if (TUser::IsVisitor(name)) return std::make_unique<TUser>(name);
+    if (auto user = TUser::FindUser(name)) return user;
+    newUser.UserName = name;
+    const int answer = newUser.Execute();
+    if (answer == 0) return nullptr;
+    if (answer != TNewUserView::kCreate) continue;
+    if (auto created = TUser::CreateUser(name)) {
+      // Read the new record back, so that the signed-in student's
+      // statistics are the program-wide ones the typing pages count into.
+      if (auto found = TUser::FindUser(created->Name)) return found;
+      return created;
+    }
+  }
+}
+
+}  // namespace
+
+const std::string& TMain::CurrentMenu() {
+  return State().currentMenu;
+}
+const std::string& TMain::ShownMenu() {
+  return State().shownMenu;
+}
+bool TMain::QuitRequested() {
+  return State().quitRequested;
+}
+void TMain::SetNavigate(TNavigate* navigate) {
+  State().navigate = navigate;
+}
+
+void TMain::Reset() {
+  TNavigate* navigate = State().navigate;
+  State() = MainState{};
+  State().navigate = navigate;
+  ResetApplicationTerminated();
+}
+
+int TMain::Run(const StartOptions& options) {
+  if (!StartUp(options)) return kFatal;
+  ShutDown();
+  return kEnded;
+}
+
+bool TMain::StartUp(const StartOptions& options) {
+  Reset();
+  TBookForm* book = BookForm();
+  MainState& st = State();
+
+  // All relative file names (sounds, pictures, the user base template, the
+  // data files) are relative to the program directory.
+  if (!options.programDir.empty()) QDir::setCurrent(QString::fromStdString(options.programDir));
+
+  Settings() = TProgramSettings{};
+  Settings().Create(SettingsPaths{".\\", options.windowsDir});
+  Settings().Load();
+
+  book->setWindowState(Settings().MaximizedBook ? Qt::WindowMaximized : Qt::WindowNoState);
+  book->SetLayout(3);
+  book->LoadLabel->show();
+  book->show();
+  QCoreApplication::processEvents();
+  // The pictures are not needed before the cover shows: the window is up
+  // before they are read.
+  book->LoadArtwork(QDir::currentPath());
+  if (FileExists("Book.pic")) book->CoverPic->LoadFromFile(QStringLiteral("Book.pic"));
+
+  SmallScreenCheck();
+
+  book->BackGround32->show();
+  book->setWindowTitle(ToQString(Str(kStrProgramTitle)));
+  st.quitRequested = false;
+  book->OnCloseQuery = BookCloseQuery;
+  book->OnResize = [book] {
+    // The book counts as maximised when the window is not at its own size.
+    Settings().MaximizedBook = book->height() != TBookForm::kClientHeight;
+  };
+  if (Settings().DisableSettingsPage) {
+    book->HideSettings->show();
+    book->HideSettings->raise();
+    book->TitleOptions->hide();
+  }
+
+  OpenSound(kSoundClick, QStringLiteral("Click.wav"));
+  OpenSound(kSoundTheEnd, QStringLiteral("Theend.wav"));
+  OpenSound(kSoundError, QStringLiteral("Error.wav"));
+  OpenSound(kSoundError2, QStringLiteral("Error2.wav"));
+
+  book->SetLayout(0);
+  book->LoadLabel->show();
+  if (Settings().PlayTheme) {
+    OpenSound(kSoundIntro, QStringLiteral("Intro.wav"));
+    PlaySound(kSoundIntro);
+  }
+
+  const std::string keyboardFile = Settings().KeyboardFile("qwerty.kbd");
+  if (KeyData().LoadFromFile(keyboardFile) != kFileGood) {
+    ReportError(-500, keyboardFile + Str(kStrKeyboardNotFound));
+    return false;
+  }
+
+  if (!FileExists(TUser::UserbasePath())) {
+    if (!MoveFileTo("UserBase.org", TUser::UserbasePath()))
+      ReportError(-6633, TUser::UserbasePath());
+  }
+  // A converted user base asks the program to end.
+  SetQuitHandler([] {
+    State().quitRequested = true;
+    TerminateApplication();
+  });
+  SetCurrentUser(nullptr);
+  book->LoadLabel->hide();
+
+  std::unique_ptr<TUser> signedIn = SignIn();
+  if (!signedIn) return true;
+  SetCurrentUser(std::move(signedIn));
+  TUser& user = CurrentUser();
+
+  SetSoundsEnabled(user.Sounds > 0);
+  if (user.IsVisitor())
+    GetHost().ShowMessage(MessageKind::Information, Str(kStrProgramTitle), Str(kStrVisitorWelcome));
+  CloseSound(kSoundIntro);
+  book->LoadLabel->show();
+  book->repaint();
+  if (!user.IsVisitor()) Settings().LastUser = user.Name;
+  // TODO(issue 8): show LastSpeed, LastAccuracy and LastEfficiency on the
+  // exercise results page once it exists.
+  if (user.GetContents().empty()) user.SetContents(Settings().DefaultContents);
+  user.DifficultKeys().SetLearnedKeys(user.GetKeys(user.KeyLevel));
+
+  book->SetLayout(2);
+  book->CoverPic->ClearPicture();
+  if (Settings().SmallScreen && st.navigate) {
+    const QRect g = book->geometry();
+    st.navigate->move(g.left(), g.top() + g.height() - st.navigate->height());
+    st.navigate->show();
+    book->activateWindow();
+    book->setFocus();
+  }
+
+  for (const TabEntry& t : kTabs) {
+    book->findChild<TImage*>(QString::fromLatin1(t.image))->OnClick = TabClick;
+    book->findChild<TLabel*>(QString::fromLatin1(t.label))->OnClick = TabClick;
+  }
+  book->OnNextTab = NextTab;
+  book->OnPreviousTab = PreviousTab;
+  book->OnStudyingTab = GoToStudying;
+
+  ClickTab(kMenuGuided);
+  MainLoop();
+  return true;
+}
+
+void TMain::MainLoop() {
+  MainState& st = State();
+  for (;;) {
+    if (st.currentMenu != kMenuExit) {
+      st.shownMenu = st.currentMenu;
+      const std::string& menu = st.shownMenu;
+      if (menu == kMenuGuided)
+        RunStudyingTab();
+      else if (menu == kMenuRevision)
+        RunTitledPage(Str(kStrTabReview));
+      else if (menu == kMenuInfo)
+        RunTitledPage(Str(kStrTabStatistics));
+      else if (menu == kMenuOptions)
+        RunTitledPage(Str(kStrTabSettings));
+      else if (menu == kMenuLogo)
+        RunAbout();
+      else
+        break;
+    }
+    // A window that closed some other way ends the loop too, instead of
+    // running pages that end at once.
+    if (st.quitRequested || ApplicationTerminated()) break;
+  }
+}
+
+void TMain::TabClick(QWidget* sender) {
+  MainState& st = State();
+  TBookForm* book = BookForm();
+  if (!sender || !book) return;
+  if (!st.currentMenu.empty()) PlaySound(kSoundClick);
+  const QString name = sender->objectName();
+  if (name == QLatin1String(kMenuExit) || name == QLatin1String("TitleExit")) {
+    book->close();
+    if (!st.quitRequested) return;
+  }
+  if (QueryCloseCurrentView()) return;
+
+  if (st.activeTabImage) st.activeTabImage->show();
+  if (st.activeTabTitle) {
+    SetControlCursor(st.activeTabTitle, kCursorHand);
+    st.activeTabTitle->SetFontColor(
+        IsLargeTitle(st.activeTabTitle->objectName()) ? QColor(Qt::white) : kSilver);
+  }
+  if (const TabEntry* tab = FindTab(name)) {
+    st.activeTabImage = book->findChild<TImage*>(QString::fromLatin1(tab->image));
+    st.activeTabTitle = book->findChild<TLabel*>(QString::fromLatin1(tab->label));
+    st.activeTabImage->hide();
+    SetControlCursor(st.activeTabTitle, kCursorDefault);
+    st.activeTabTitle->SetFontColor(tab->large ? kSilver : QColor(Qt::white));
+  }
+  if (st.activeTabImage) st.currentMenu = st.activeTabImage->objectName().toStdString();
+}
+
+void TMain::NextTab() {
+  const std::string& shown = State().shownMenu;
+  const bool noSettings = Settings().DisableSettingsPage;
+  if (shown == kMenuGuided)
+    ClickTab(kMenuRevision);
+  else if (shown == kMenuRevision)
+    ClickTab(kMenuInfo);
+  else if (shown == kMenuInfo)
+    ClickTab(kMenuLogo);
+  else if (shown == kMenuLogo)
+    ClickTab(noSettings ? kMenuGuided : kMenuOptions);
+  else if (shown == kMenuOptions)
+    ClickTab(kMenuGuided);
+}
+
+void TMain::PreviousTab() {
+  const std::string& shown = State().shownMenu;
+  const bool noSettings = Settings().DisableSettingsPage;
+  if (shown == kMenuGuided)
+    ClickTab(noSettings ? kMenuLogo : kMenuOptions);
+  else if (shown == kMenuRevision)
+    ClickTab(kMenuGuided);
+  else if (shown == kMenuInfo)
+    ClickTab(kMenuRevision);
+  else if (shown == kMenuLogo)
+    ClickTab(kMenuInfo);
+  else if (shown == kMenuOptions)
+    ClickTab(kMenuLogo);
+}
+
+void TMain::GoToStudying() {
+  ClickTab(kMenuGuided);
+}
+
+void TMain::BookCloseQuery(QWidget*, bool& canClose) {
+  if (QueryCloseCurrentView())
+    canClose = false;
+  else
+    State().quitRequested = true;
+}
+
+void TMain::ShutDown() {
+  for (int slot = kSoundClick; slot <= kSoundError2; ++slot) CloseSound(slot);
+  Settings().Save();
+}
+
+}  // namespace tq
