@@ -10,6 +10,7 @@ namespace tq::admin {
 // Command groups, each in its own source file (declare it here and add its
 // row to kGroups).
 int KbdCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int UsersCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -21,6 +22,7 @@ struct Group {
 
 const Group kGroups[] = {
     {"kbd", "keyboard layout files: show every key and loader message", KbdCommand},
+    {"users", "the user base: list the students, show one, export a CSV", UsersCommand},
     {nullptr, nullptr, nullptr},
 };
 
