@@ -129,7 +129,12 @@ int TContents::Study(bool& finished, StudyInterface& ui) {
       }
       if (bookmark.Chapter > count) break;
     }
-    if (bookmark.Chapter > count) finished = true;
+    // Passing the last lesson completes the course, like a bookmark that
+    // already stood past it.
+    if (bookmark.Chapter > count) {
+      finished = true;
+      r = 0;
+    }
   }
   if (r < 0) ReportErrorCode(kContentsError, r);
   return r;
