@@ -220,7 +220,7 @@ TEST_F(StudyTest, AFinalExamNotPassedLocksTheLesson) {
                   Button(kLessonScreenNext, 2),
                   Start(2),
                   Button(kLessonScreenNext, 3)};
-  events_->scripts.insert(events_->scripts.end(), {{kEventNext}});  // the exam passed
+  events_->Add(kEventNext);  // the exam passed
   EXPECT_EQ(Run(), kStudyStop);
   const std::string locked =
       "Sorry, since you have not passed a required lesson exam\r\nyou are not allowed to go to "
