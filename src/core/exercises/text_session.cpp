@@ -25,8 +25,9 @@ int Len(const std::string& s) {
 
 }  // namespace
 
-TextSession::TextSession(const FontMetrics& textFont, const FontMetrics& typingFont)
-    : exerciseView_(textFont), typingView_(typingFont) {}
+TextSession::TextSession(const FontMetrics& textFont, const FontMetrics& typingFont,
+                         const TKeyDataExt& keys)
+    : keys_(&keys), exerciseView_(textFont), typingView_(typingFont) {}
 
 void TextSession::Show(const TextSessionParams& params) {
   params_ = params;
@@ -58,7 +59,7 @@ void TextSession::Show(const TextSessionParams& params) {
 }
 
 void TextSession::KeyPress(char key, double now) {
-  key = KeyData().TranslateCommaDot(key);
+  key = keys_->TranslateCommaDot(key);
   // After a line of a sentence or paragraph the clock waits for the next key.
   if (InBlocks() && State() == kPaused) Start(now);
   if (State() == kFinished) return;

@@ -17,6 +17,7 @@
 
 #include "core/exercises/exam_check.h"
 #include "core/exercises/font_metrics.h"
+#include "core/exercises/key_data_ext.h"
 #include "core/exercises/typing_canvas.h"
 #include "core/exercises/typing_session.h"
 #include "core/exercises/view_canvas.h"
@@ -69,8 +70,10 @@ class TextSession : public TypingSession {
   // A key interval above this many ticks is a pause, not part of the rhythm.
   static constexpr double kMaxRhythmInterval = 5;
 
-  // textFont measures the model text, typingFont the typed text.
-  TextSession(const FontMetrics& textFont, const FontMetrics& typingFont);
+  // textFont measures the model text, typingFont the typed text; keys is the
+  // layout that translates "," and ".", normally the shared one.
+  TextSession(const FontMetrics& textFont, const FontMetrics& typingFont,
+              const TKeyDataExt& keys = KeyData());
 
   // The page opens: lays the text out and resets the analysis objects.
   void Show(const TextSessionParams& params);
@@ -109,6 +112,7 @@ class TextSession : public TypingSession {
   void TextEnd(double now);
   void NextBlock();
 
+  const TKeyDataExt* keys_;
   TViewCanvas exerciseView_;
   TTypingCanvas typingView_;
   TextSessionParams params_;

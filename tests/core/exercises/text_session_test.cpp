@@ -12,6 +12,7 @@
 #include "core/records/difficult_keys.h"
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
+#include "support/temp_dir.h"
 
 namespace tq {
 namespace {
@@ -332,6 +333,23 @@ TEST_F(TextSessionTest, AnExamLeftUnfinishedOrFailedKeepsTheStudentThere) {
     EXPECT_EQ(r.PageResult, perfect ? 3 : 2);
     EXPECT_EQ(r.Tip, perfect ? Str(kStrExamPassed) : Str(kStrExamAccuracyLow) + "100%");
   }
+}
+
+TEST_F(TextSessionTest, CommaAndDotAreTheKeysMainCharacterWhenTheLayoutSaysSo) {
+  // A key that shows "." and types "," with Shift.
+  test::TempDir dir;
+  test::WriteFile(dir / "pad.kbd",
+                  "$version=5\r\ncommadot;1\r\nkey;5;10;10;30;30;-;1\r\n"
+                  "key;5;+2;0;0;0;-;.;,\r\n");
+  TKeyDataExt pad;
+  ASSERT_EQ(pad.LoadFromFile(dir / "pad.kbd"), 1);
+  TextSession session(font, font, pad);
+  TextSessionParams p;
+  p.Text = "1.1 1.1";
+  session.Show(p);
+  for (char k : std::string("1,1 ")) session.KeyPress(k, At(t += 0.2));
+  EXPECT_EQ(session.TypingView().Words[0].Text, "1.1");
+  EXPECT_EQ(session.TypingView().Words[0].Mark, 0);
 }
 
 // A replay: "the cat sat on the mat" typed as
