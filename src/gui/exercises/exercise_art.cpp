@@ -48,7 +48,7 @@ constexpr std::array<FingerStroke, 5> kLeftFingers = {{
     {{46, 40}, {62, 118}, 24},    // ring
     {{72, 14}, {82, 112}, 25},    // middle
     {{106, 28}, {104, 112}, 24},  // index
-    {{168, 112}, {140, 132}, 22}  // thumb
+    {{166, 103}, {138, 126}, 22}  // thumb
 }};
 
 QPointF Mirrored(QPointF p) {
@@ -126,16 +126,18 @@ QString ArtworkDirectory() {
 }
 
 QPixmap LoadArtwork(const QString& name) {
-  const QDir dir(ArtworkDirectory());
-  for (const char* extension : {".pic", ".png", ".svg"}) {
-    // Name filters ignore letter case, so "fingerspic.PIC" is found too.
-    const QStringList found =
-        dir.entryList({name + QLatin1String(extension)}, QDir::Files | QDir::Readable);
-    for (const QString& file : found) {
-      QImageReader reader(dir.filePath(file));
-      reader.setDecideFormatFromContent(true);
-      const QImage image = reader.read();
-      if (!image.isNull()) return QPixmap::fromImage(image);
+  const QDir top(ArtworkDirectory());
+  for (const QDir& dir : {top, QDir(top.filePath(QStringLiteral("art")))}) {
+    for (const char* extension : {".pic", ".png", ".svg"}) {
+      // Name filters ignore letter case, so "fingerspic.PIC" is found too.
+      const QStringList found =
+          dir.entryList({name + QLatin1String(extension)}, QDir::Files | QDir::Readable);
+      for (const QString& file : found) {
+        QImageReader reader(dir.filePath(file));
+        reader.setDecideFormatFromContent(true);
+        const QImage image = reader.read();
+        if (!image.isNull()) return QPixmap::fromImage(image);
+      }
     }
   }
   return {};

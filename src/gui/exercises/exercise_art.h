@@ -17,8 +17,8 @@ void SetArtworkDirectory(const QString& directory);
 QString ArtworkDirectory();
 
 // The picture file NAME.pic (or NAME.png, NAME.svg) of the artwork
-// directory, letter case ignored; a null pixmap when there is none or it
-// cannot be read.
+// directory or its folder "art", letter case ignored; a null pixmap when
+// there is none or it cannot be read.
 QPixmap LoadArtwork(const QString& name);
 
 // The hands panel: the hands picture is drawn at (0, 0) and the picture of

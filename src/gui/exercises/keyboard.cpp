@@ -5,6 +5,7 @@
 #include <QPolygon>
 
 #include "core/shell/ansi.h"
+#include "gui/exercises/exercise_art.h"
 #include "gui/shell/qt_text.h"
 
 namespace tq {
@@ -30,7 +31,9 @@ void DrawLabel(QPainter& p, int x, int y, const QString& text) {
 }  // namespace
 
 TKeyboard::TKeyboard(QWidget* parent, TKeyDataExt* KeyData)
-    : QWidget(parent), keyData_(KeyData ? KeyData : &tq::KeyData()) {
+    : QWidget(parent),
+      keyData_(KeyData ? KeyData : &tq::KeyData()),
+      faceTexture_(KeyFacePicture()) {
   keyData_->ClearMarks();
   TakeFonts();
   resize(sizeHint());

@@ -35,7 +35,8 @@ inline constexpr unsigned kPlainFaceColor = 0xE4E4E0;
 
 class TKeyboard : public QWidget {
  public:
-  // Shows KeyData (the program's layout when null) and clears its marks.
+  // Shows KeyData (the program's layout when null) and clears its marks;
+  // the face texture is the KeyFace picture of the program directory.
   explicit TKeyboard(QWidget* parent, TKeyDataExt* KeyData = nullptr);
 
   TKeyDataExt& KeyData() const { return *keyData_; }
