@@ -35,6 +35,9 @@ void CustomKeyboardDrill::SetDrillListener(DrillListener* listener) {
 
 void CustomKeyboardDrill::Show(const DrillParams& params) {
   params_ = params;
+  ResetRun();
+  correctResetDue_ = 0;
+  pictureDue_ = 0;
   terminator_ = ' ';
   ShowFeedback(0);
   SetRequiredCorrect(params.WordLoop);

@@ -31,6 +31,8 @@ TextSession::TextSession(const FontMetrics& textFont, const FontMetrics& typingF
 
 void TextSession::Show(const TextSessionParams& params) {
   params_ = params;
+  ResetRun();
+  typingView_.Clear();
   wordsTyped_ = 0;
   badWordsInRow_ = 0;
   hadErrors_ = false;

@@ -3,10 +3,16 @@
 namespace tq {
 
 TTypingCanvas::TTypingCanvas(const FontMetrics& metrics) : TExerciseCanvas(metrics) {
+  Clear();
+}
+
+void TTypingCanvas::Clear() {
+  ClearWords();
   CurrentWord = 0;
   CharIndex = -1;
   AddWord("");
   typedEndX_ = PenX;
+  NotifyCaret(CaretX(), CaretY());
 }
 
 TWordInfo& TTypingCanvas::AddWord(std::string_view text) {

@@ -20,6 +20,8 @@ class TTypingCanvas : public TExerciseCanvas {
 
   explicit TTypingCanvas(const FontMetrics& metrics);
 
+  // Nothing typed yet: one empty word at the start of the first line.
+  void Clear();
   void TypeChar(char ch);
   void DeleteChar();
   void FinishWord(int kind, int mark);

@@ -28,6 +28,13 @@ void TypingSession::Stop() {
   SetState(kFinished);
 }
 
+void TypingSession::ResetRun() {
+  state_ = kNotStarted;
+  progress_ = 0;
+  clockStart_ = 0;
+  pauseStart_ = 0;
+}
+
 void TypingSession::SetProgress(int percent) {
   progress_ = percent;
   if (listener_) listener_->ProgressChanged(percent);

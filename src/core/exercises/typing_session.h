@@ -57,6 +57,8 @@ class TypingSession {
   virtual void Stop();
 
  protected:
+  // Back to not started, the clock stopped; for a page shown again.
+  void ResetRun();
   void SetProgress(int percent);
   void Sound(int slot) {
     if (listener_) listener_->PlaySound(slot);

@@ -154,6 +154,14 @@ TEST_F(TextSessionTest, TheEndOfTheTextFinishesTheExercise) {
   Type("ef ");  // ignored
   EXPECT_EQ(s.WordsTyped(), 2);
   EXPECT_EQ(s.TypingView().TypedText(), "");
+
+  // Shown again, the session starts afresh.
+  Show(TextKind::Text, "ab cd");
+  EXPECT_EQ(s.State(), TypingSession::kNotStarted);
+  EXPECT_EQ(s.ClockStart(), 0);
+  EXPECT_EQ(s.TypingView().Words.size(), 1u);
+  Type("ab ");
+  EXPECT_EQ(s.WordsTyped(), 1);
 }
 
 TEST_F(TextSessionTest, PausesResetTheRhythmButCountAsTypingTime) {
