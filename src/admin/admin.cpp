@@ -9,6 +9,7 @@ namespace tq::admin {
 
 // Command groups, each in its own source file (declare it here and add its
 // row to kGroups).
+int CourseCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int KbdCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int UsersCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
@@ -21,6 +22,7 @@ struct Group {
 };
 
 const Group kGroups[] = {
+    {"course", "course contents files: lessons, exercises, events, messages", CourseCommand},
     {"kbd", "keyboard layout files: show every key and loader message", KbdCommand},
     {"users", "the user base: list the students, show one, export a CSV", UsersCommand},
     {nullptr, nullptr, nullptr},

@@ -21,10 +21,35 @@ namespace tq {
 namespace {
 
 constexpr const char* kDefaultLessonPicture = "Ch1.pic";
+constexpr int64_t kMaxLessonMinutes = 1000000;
+
+// Budgets are worked out in whole numbers; a lesson is kept below two
+// years of minutes so that no product of weights and ticks can overflow.
+int ClampMinutes(int64_t minutes) {
+  return static_cast<int>(std::clamp<int64_t>(minutes, -kMaxLessonMinutes, kMaxLessonMinutes));
+}
 
 int ClampToInt(int64_t value) {
   return static_cast<int>(
       std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// weight / total * minutes to the nearest whole number, halves to even,
+// worked out in whole numbers so that no half is missed by a rounding error.
+int64_t ShareOf(int64_t weight, int64_t total, int64_t minutes) {
+  int64_t num = weight * minutes;
+  if (total < 0) {
+    num = -num;
+    total = -total;
+  }
+  int64_t q = num / total;
+  int64_t r = num % total;
+  if (r < 0) {  // floor division
+    q -= 1;
+    r += total;
+  }
+  if (2 * r > total || (2 * r == total && q % 2 != 0)) ++q;
+  return q;
 }
 
 }  // namespace
@@ -68,7 +93,7 @@ void TChapter::Read(CourseReader& reader, const std::string& numberText, TUser& 
     } else if (keyword == "durationpercent") {
       int percent = 0;
       if (!reader.Number(1, percent)) return;
-      Minutes = ClampToInt(percent * lessonLength / 100);
+      Minutes = ClampMinutes(percent * lessonLength / 100);
     } else if (keyword == "begin exercise") {
       if (OutlineOnly) {
         if (!reader.SkipUntil("end exercise")) break;
@@ -99,10 +124,7 @@ void TChapter::ShareMinutes() {
   int64_t total = 0;
   for (const TExercise& e : Exercises) total += e.Weight;
   if (total == 0) total = 1;
-  for (TExercise& e : Exercises) {
-    double share = static_cast<double>(e.Weight) / static_cast<double>(total) * Minutes;
-    e.SetDuration(ClampToInt(RoundEven(share)));
-  }
+  for (TExercise& e : Exercises) e.SetDuration(ClampToInt(ShareOf(e.Weight, total, Minutes)));
 }
 
 bool TChapter::CheckLessonLock(const TBookMark& bookmark, const TUser& student) const {

@@ -1,6 +1,6 @@
 #include "core/course/exercise.h"
 
-#include <cmath>
+#include <algorithm>
 #include <limits>
 
 #include "core/course/bookmark.h"
@@ -12,10 +12,12 @@
 namespace tq {
 namespace {
 
-int ClampToInt(double value) {
-  if (!(value > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-  if (value >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-  return static_cast<int>(value);
+// Keeps weight * minutes * 60 within 64 bits.
+constexpr int kMaxMinutes = 1000000;
+
+int ClampToInt(int64_t value) {
+  return static_cast<int>(
+      std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -66,9 +68,11 @@ void TExercise::SetKeyLevel(int level) {
 void TExercise::SetDuration(int minutes) {
   Minutes = minutes;
   if (TotalEventWeight == 0) TotalEventWeight = 1;
+  // In whole numbers, so that a third of 300 ticks is 100 and not 99.99.
   for (std::size_t i = 0; i < Events.size(); ++i) {
-    double share = static_cast<double>(EventWeights[i]) / static_cast<double>(TotalEventWeight);
-    Events[i].TimeBudget = ClampToInt(std::trunc(share * minutes * 60.0));
+    int64_t ticks = int64_t{EventWeights[i]} * std::clamp(minutes, -kMaxMinutes, kMaxMinutes) * 60 /
+                    TotalEventWeight;
+    Events[i].TimeBudget = ClampToInt(ticks);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/course/study_codes.h"
 #include "core/files/data_file.h"
 #include "core/records/user.h"
@@ -128,11 +130,13 @@ TEST_F(ContentsTest, ExerciseMinutesShareTheLessonRoundingHalvesToEven) {
   };
   // Lesson minutes are lessonLength * 100 %.
   const Case cases[] = {
-      {10, {1, 1, 1}, {3, 3, 3}},  // 3.33 each
-      {5, {1, 1}, {2, 2}},         // 2.5 rounds to the even 2
-      {7, {1, 1}, {4, 4}},         // 3.5 rounds to the even 4
-      {10, {0, 0}, {0, 0}},        // no weights: no minutes
-      {10, {3, 1}, {8, 2}},        // 7.5 -> 8, 2.5 -> 2
+      {10, {1, 1, 1}, {3, 3, 3}},                   // 3.33 each
+      {5, {1, 1}, {2, 2}},                          // 2.5 rounds to the even 2
+      {7, {1, 1}, {4, 4}},                          // 3.5 rounds to the even 4
+      {10, {0, 0}, {0, 0}},                         // no weights: no minutes
+      {10, {3, 1}, {8, 2}},                         // 7.5 -> 8, 2.5 -> 2
+      {5, {1, 9}, {0, 4}},                          // 0.5 -> 0, 4.5 -> 4: exact halves
+      {3, {1, 1, 1, 1, 1, 1}, {0, 0, 0, 0, 0, 0}},  // 0.5 each
   };
   for (const Case& c : cases) {
     student_.LessonDuration = c.lessonLength;
@@ -160,6 +164,8 @@ TEST_F(ContentsTest, EventBudgetsInTicks) {
       {{0, 0, 0}, 10, {0, 0, 0}},
       {{1, 2}, 1, {20, 40}},  // 20.0 and 40.0
       {{1, 1, 1}, 1, {20, 20, 20}},
+      {{1, 1, 1}, 5, {100, 100, 100}},  // a third of 300 ticks is 100, not 99.99
+      {{1, 2}, 5, {100, 200}},
       {{2, 1}, 0, {0, 0}},
   };
   for (const Case& c : cases) {
@@ -175,6 +181,22 @@ TEST_F(ContentsTest, EventBudgetsInTicks) {
     for (const TEventLoader& l : e.Events) got.push_back(l.TimeBudget);
     EXPECT_EQ(got, c.ticks);
   }
+}
+
+TEST_F(ContentsTest, HugeNumbersStayInRange) {
+  student_.LessonDuration = 32767;
+  ASSERT_EQ(
+      Load({"begin chapter", "durationpercent=2147483647", "begin exercise", "duration=2147483647",
+            "event=TEXT;2147483647;NIL", "event=TEXT;-2147483648;NIL", "end exercise",
+            "begin exercise", "duration=-2147483648", "end exercise", "end chapter"}),
+      0);
+  // The lesson stops at a million minutes; shares and budgets stop at the
+  // limits of their type instead of wrapping round.
+  EXPECT_EQ(Lesson(0).Minutes, 1000000);
+  const TExercise& e = Lesson(0).Exercises.at(0);
+  EXPECT_EQ(e.Minutes, std::numeric_limits<int>::min());
+  EXPECT_EQ(e.Events.at(0).TimeBudget, std::numeric_limits<int>::max());
+  EXPECT_EQ(e.Events.at(1).TimeBudget, std::numeric_limits<int>::min());
 }
 
 TEST_F(ContentsTest, ExercisesAndTheirEvents) {
