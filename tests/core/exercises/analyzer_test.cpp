@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,32 @@ TEST_F(AnalyzerTest, LongWordsStayShortStrings) {
   a = TErrorFinder::Align(std::string(300, 'b'), std::string(300, 'c'));
   EXPECT_EQ(a.expected.size(), 255u);
   EXPECT_EQ(a.percent, 100);
+}
+
+TEST_F(AnalyzerTest, RandomWordsStayInBounds) {
+  // Words of a small alphabet (the filler itself and a blank among the
+  // letters) up to beyond the short-string length: the texts stay within 255
+  // characters, and the sanitizer build sees no access outside them.
+  std::mt19937 gen(12345);
+  const std::string alphabet = std::string("abAB ") + kAlignFiller;
+  auto word = [&](std::size_t maxLen) {
+    std::string w(std::uniform_int_distribution<std::size_t>(1, maxLen)(gen), ' ');
+    for (char& c : w) c = alphabet[std::uniform_int_distribution<std::size_t>(0, 5)(gen)];
+    return w;
+  };
+  TErrorFinder finder;
+  for (int i = 0; i < 3000; ++i) {
+    const std::size_t maxLen = i % 10 == 0 ? 260 : 12;
+    const std::string e = word(maxLen);
+    const std::string t = word(maxLen);
+    const auto a = TErrorFinder::Align(e, t);
+    EXPECT_EQ(finder.ErrorPercent(e, t), a.percent);
+    EXPECT_LE(a.expected.size(), 255u);
+    EXPECT_LE(a.typed.size(), 255u);
+    EXPECT_GE(a.percent, 0);
+    EXPECT_EQ(finder.ErrorPercent(e, e), 0);
+    finder.RecordErrors(e, t);
+  }
 }
 
 TEST_F(AnalyzerTest, RecordErrorsCountsEachCharacterAskedFor) {
