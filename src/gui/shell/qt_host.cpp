@@ -35,6 +35,15 @@ constexpr XkbLayout kXkbLayouts[] = {
     {"it", "00000410"}, {"hu", "0000040E"}, {"pl", "00000415"},
 };
 
+// Message texts break lines with CR, LF CR or CR LF; a box wants one LF.
+QString MessageText(const std::string& text) {
+  QString s = ToQString(text);
+  s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  s.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return s;
+}
+
 }  // namespace
 
 std::optional<std::string> LayoutIdOfXkbName(const QString& xkbLayout) {
@@ -52,14 +61,18 @@ void QtHost::ShowMessage(MessageKind kind, const std::string& caption, const std
   QMessageBox::Icon icon = kind == MessageKind::Error     ? QMessageBox::Critical
                            : kind == MessageKind::Warning ? QMessageBox::Warning
                                                           : QMessageBox::Information;
-  QMessageBox box(icon, ToQString(caption), ToQString(text), QMessageBox::Ok, parent_);
+  QMessageBox box(icon, ToQString(caption), MessageText(text), QMessageBox::Ok, Parent());
   box.exec();
 }
 
 bool QtHost::AskYesNo(const std::string& caption, const std::string& text) {
-  QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(text),
-                  QMessageBox::Yes | QMessageBox::No, parent_);
+  QMessageBox box(QMessageBox::Question, ToQString(caption), MessageText(text),
+                  QMessageBox::Yes | QMessageBox::No, Parent());
   return box.exec() == QMessageBox::Yes;
+}
+
+QWidget* QtHost::Parent() const {
+  return parent_ ? parent_.data() : QApplication::activeWindow();
 }
 
 double QtHost::Now() {

@@ -29,6 +29,8 @@ class QtHost : public Host {
   int PixelsPerInch() override;
 
  private:
+  // The window a box is centred on: the one set, else the active one.
+  QWidget* Parent() const;
   QPointer<QWidget> parent_;
   QElapsedTimer clock_;
 };
