@@ -57,7 +57,7 @@ LESSONS = [
             "Your thumbs rest lightly on the space bar. Strike each key with a light tap and let "
             "the finger return home at once. Keep your eyes on the screen, not on your hands.",
         ],
-        newkeys="ffff jjjj dddd kkkk ssss llll aaaa ;;;; fjfj dkdk sls; a;a;",
+        newkeys="ffff jjjj dddd kkkk ssss llll aaaa ;;;; fjfj dkdk slsl a;a;",
         keyb_extra=["a lad; a flask; a salad; a sad dad", "all lads fall; dad asks a lass"],
         text=[
             "a lad asks dad; dad asks a lad",

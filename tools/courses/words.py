@@ -14,7 +14,7 @@ sash shade shades shake shakes shall shell shells flesh fresh dash dashes flash
 lash leash hassle sheaf sheep eel eels fed fee fees feed feeds feel feels
 jade lake lakes leak leaks lease led leaf less else ease easel sea seas seal seals
 see seed seeds seek seeks self sell sells sled sleds desk desks deal deals dead
-deed deeds fade fades fake fakes flake flakes jell keel keels keek kale ash ahead
+deed deeds fade fades fake fakes flake flakes jell keel keels kale ash ahead
 ale ales hale hall halls haste lashed dashed hashed sake sales safe safes slash
 
 the to too toe toes tot tots hot hat hats that those tote shot shoe shoes shot
@@ -38,7 +38,7 @@ fairs fare far farther father? tiresome stir stirs stride sir tie ties lie lies
 die dies dial dials ideal idea ideas idle aside side sides slide slides
 dish dishes fish fishes wish? rich? tries trio fork forks lord odor order orders
 store stores story? start starts shore shores horse horses rider riders after
-afar ilk dare dared desert desire hired heard hero heroes ore
+afar dare dared desert desire hired heard hero heroes ore
 
 and an in on no not nod note notes none nine net nets ten tens tent tents
 den dens end ends send sends lend lends tend tends hand hands land lands
@@ -85,7 +85,7 @@ awake away swim sweet sweat sweater swing sway town towns down gown own
 owner show shows slow snow know known new news few dew sew row rows
 grow grown throw thrown flow flower tower power? wagon water waiter
 
-pa pan pans pen pens pin pins pit pits pot pots put puts pull pulls push
+pan pans pen pens pin pins pit pits pot pots put puts pull pulls push
 page pages paint paints pair pairs palm paper park parks part parts pass
 past path paths peach pear pears people pick picks piece pile pilot pink
 pipe plan plans plane plant plants plate play plays please plot plum poem
