@@ -17,8 +17,7 @@ class AlignText {
     std::copy_n(s.begin(), len_, buf_.begin() + 1);
   }
   std::size_t size() const { return len_; }
-  // 0 beyond the end: no character of a text is 0 here, and the match below
-  // never accepts a position beyond either end.
+  // 0 beyond the end; Match checks the ends itself.
   char At(std::size_t i) const { return i >= 1 && i <= len_ ? buf_[i] : '\0'; }
   void Append(char c) {
     if (len_ < kShortStringMax) buf_[++len_] = c;
@@ -58,12 +57,9 @@ float AlignInPlace(AlignText& e, AlignText& t) {
     } else if (i > t.size()) {
       t.Append(kAlignFiller);
     }
-    if (i > e.size() || i > t.size()) {
-      // Only a text already at 255 characters cannot grow; the rest of the
-      // other text is all wrong.
-      errors += 1;
-      i += 1;
-    } else if (Match(e, i, t, i)) {
+    // Both texts now reach position i: each step leaves both at least at the
+    // new i - 1, and the shorter one is never full.
+    if (Match(e, i, t, i)) {
       if (e.At(i) != t.At(i)) errors += 0.5f;  // case only
       i += 1;
     } else if (Match(e, i, t, i + 1) && Match(e, i + 1, t, i + 2)) {
@@ -166,8 +162,6 @@ void TErrorFinder::RecordErrors(std::string_view Expected, std::string_view Type
     if (Match(e, i, t, i)) {
       // Two fillers facing each other stand for no key at all.
       if (expected != kAlignFiller) keys.AddKeystroke(expected, false);
-    } else if (i > e.size()) {
-      continue;
     } else if (expected != kAlignFiller && expected != ' ') {
       keys.AddKeystroke(expected, true);
     } else if (expected == kAlignFiller && i > 1 && t.At(i) == t.At(i - 1)) {
