@@ -497,20 +497,19 @@ def quill(x, y, s):
 
 def small_art():
     # Trend arrows of the results page: set 1 green/red, set 2 (efficiency)
-    # blue/amber. 24 x 24.
+    # blue/amber. 16 x 16, drawn on a 24-unit grid.
+    def arrow(name, d, color):
+        emit(name + ".png", 16, 16,
+             f'<g transform="scale(0.6667)">{path(d, "none", color, 3.4)}</g>', folder=ART)
+
     for suffix, up, down in [("", SAGE_DARK, CORAL), ("b", BLUE, AMBER)]:
-        emit(f"ArrowUp2{suffix}.png", 24, 24,
-             path("M 5 13 L 12 6 L 19 13 M 5 20 L 12 13 L 19 20", "none", up, 3), folder=ART)
-        emit(f"ArrowUp1{suffix}.png", 24, 24, path("M 5 16 L 12 9 L 19 16", "none", up, 3),
-             folder=ART)
-        emit(f"ArrowHorizontal{suffix}.png", 24, 24,
-             path("M 4 12 L 20 12 M 15 7 L 20 12 L 15 17", "none", INK_SOFT, 3), folder=ART)
-        emit(f"ArrowDown1{suffix}.png", 24, 24, path("M 5 8 L 12 15 L 19 8", "none", down, 3),
-             folder=ART)
-        emit(f"ArrowDown2{suffix}.png", 24, 24,
-             path("M 5 4 L 12 11 L 19 4 M 5 11 L 12 18 L 19 11", "none", down, 3), folder=ART)
-    emit("ClearPic.png", 24, 24, "", folder=ART)
-    emit("ClearCircle.png", 64, 64, "", folder=ART)
+        arrow(f"ArrowUp2{suffix}", "M 5 13 L 12 6 L 19 13 M 5 20 L 12 13 L 19 20", up)
+        arrow(f"ArrowUp1{suffix}", "M 5 16 L 12 9 L 19 16", up)
+        arrow(f"ArrowHorizontal{suffix}", "M 4 12 L 20 12 M 15 7 L 20 12 L 15 17", INK_SOFT)
+        arrow(f"ArrowDown1{suffix}", "M 5 8 L 12 15 L 19 8", down)
+        arrow(f"ArrowDown2{suffix}", "M 5 4 L 12 11 L 19 4 M 5 11 L 12 18 L 19 11", down)
+        emit(f"ClearPic{suffix}.png", 16, 16, "", folder=ART)
+        emit(f"ClearCircle{suffix}.png", 64, 64, "", folder=ART)
 
     # Lamps of the mistake-free attempts.
     defs = radial("on", [(0, "#d8ffd0"), (0.45, "#6fdc5f"), (1, "#2f8a3a")], fx=0.35, fy=0.3)
