@@ -86,18 +86,40 @@ void Inform(const std::string& text) {
   GetHost().ShowMessage(MessageKind::Information, Str(kStrInformation), text);
 }
 
+// Calls visit(index, name) for each whole record in order until it returns
+// true. Names are read a block of records at a time: on a network share one
+// large read costs far less than a small read per student. Returns the state
+// of the last read (1, or where a read came up short).
+template <typename Visit>
+int ForEachName(TRecFile& file, Visit visit) {
+  constexpr int64_t kBlock = 32;
+  const int64_t count = file.RecordCount(kRecordSize);
+  std::string block;
+  for (int64_t first = 0; first < count; first += kBlock) {
+    const int64_t n = std::min(kBlock, count - first);
+    block.resize(static_cast<std::size_t>(n * kRecordSize));
+    if (file.Seek(first, kRecordSize) != 1) return kFileReadError;
+    int state = file.ReadBytes(block.data(), n * kRecordSize);
+    if (state != kFileGood) return state;
+    for (int64_t i = 0; i < n; ++i) {
+      const char* record = block.data() + i * kRecordSize;
+      std::string_view name(record + 1, static_cast<unsigned char>(record[0]));
+      if (visit(first + i, name)) return kFileGood;
+    }
+  }
+  return kFileGood;
+}
+
 // The record of a name (compared upper-cased, 1252 letters) among the whole
 // records; -1 when absent or when a read comes up short.
 int64_t FindRecord(TRecFile& file, std::string_view name) {
   const std::string wanted = AnsiUpperCase(ShortStr(name));
-  const int64_t count = file.RecordCount(kRecordSize);
-  std::string stored;
-  for (int64_t i = 0; i < count; ++i) {
-    if (file.Seek(i, kRecordSize) != 1) return -1;
-    if (file.ReadShortString(stored, 255) != kFileGood) return -1;
-    if (stored.size() == wanted.size() && AnsiUpperCase(stored) == wanted) return i;
-  }
-  return -1;
+  int64_t found = -1;
+  ForEachName(file, [&](int64_t i, std::string_view stored) {
+    if (stored.size() == wanted.size() && AnsiUpperCase(stored) == wanted) found = i;
+    return found >= 0;
+  });
+  return found;
 }
 
 enum class BaseSize { kCurrent, kPrevious, kUnknown };
@@ -357,16 +379,12 @@ std::optional<std::vector<std::string>> TUser::GetUserList() {
     return std::nullopt;
   }
   std::vector<std::string> names;
-  std::string name;
-  for (int64_t i = 0; i < count; ++i) {
-    file.Seek(i, kRecordSize);
-    int state = file.ReadShortString(name, 255);
-    if (state != kFileGood) {
-      ReportError(state, Str(kStrUserListError));
-      break;
-    }
-    if (AsciiUpper(name) != kVisitorName) names.push_back(name);
-  }
+  int state = ForEachName(file, [&](int64_t, std::string_view name) {
+    if (AsciiUpper(name) != kVisitorName) names.emplace_back(name);
+    return false;
+  });
+  // The names gathered before a failed read are kept.
+  if (state != kFileGood) ReportError(state, Str(kStrUserListError));
   file.Close();
   std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     return AnsiUpperCase(a) < AnsiUpperCase(b);
