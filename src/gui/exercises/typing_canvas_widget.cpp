@@ -26,6 +26,7 @@ int TypingCanvasWidget::CaretBlinkInterval() {
 }
 
 void TypingCanvasWidget::RestartBlink() {
+  sinceMoved_.start();
   const int interval = CaretBlinkInterval();
   if (interval > 0) blink_.start(interval);
 }
@@ -33,6 +34,7 @@ void TypingCanvasWidget::RestartBlink() {
 void TypingCanvasWidget::Blink() {
   caretOn_ = !caretOn_;
   update(CaretRect());
+  if (caretOn_ && blinkTimeout_ > 0 && sinceMoved_.elapsed() >= blinkTimeout_) blink_.stop();
 }
 
 void TypingCanvasWidget::focusInEvent(QFocusEvent*) {

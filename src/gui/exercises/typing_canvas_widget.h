@@ -5,6 +5,7 @@
 // specified operations (TypeChar, DeleteChar, FinishWord); this widget
 // paints it and draws the caret where it says.
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include "core/exercises/typing_canvas.h"
@@ -31,6 +32,10 @@ class TypingCanvasWidget : public ExerciseCanvasWidget {
   // desktop wants a steady caret.
   static int CaretBlinkInterval();
   bool CaretBlinking() const { return blink_.isActive(); }
+  // The caret stops blinking, shown, when it has not moved for this long
+  // (10 seconds unless set; 0 blinks for ever): a display that waits for
+  // the student costs nothing.
+  void SetCaretBlinkTimeout(int ms) { blinkTimeout_ = ms; }
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -44,6 +49,8 @@ class TypingCanvasWidget : public ExerciseCanvasWidget {
 
   TTypingCanvas canvas_;
   QTimer blink_;
+  QElapsedTimer sinceMoved_;
+  int blinkTimeout_ = 10000;
   QPoint caretPos_;
   bool caretActive_ = false;
   bool caretOn_ = false;

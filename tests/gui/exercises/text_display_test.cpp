@@ -264,6 +264,14 @@ TEST(TypingCanvasWidgetTest, GreenOnBlackWithACaretOnlyWhileFocused) {
   // The caret follows the typing.
   Type(typing, "s");
   EXPECT_GT(typing.CaretRect().x(), caret.x());
+  if (TypingCanvasWidget::CaretBlinkInterval() > 0) {
+    // Left alone, it stops blinking, shown; the next key starts it again.
+    typing.SetCaretBlinkTimeout(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!typing.CaretBlinking(), 5000);
+    EXPECT_TRUE(typing.CaretShown());
+    Type(typing, "t");
+    EXPECT_TRUE(typing.CaretBlinking());
+  }
 
   QFocusEvent out(QEvent::FocusOut);
   QApplication::sendEvent(&typing, &out);
