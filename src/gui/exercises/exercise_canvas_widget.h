@@ -1,7 +1,7 @@
 #pragma once
 // The widget side of the exercise text displays. The word layout, the
 // cursor and the marks are worked out by the core's TExerciseCanvas family
-// (which carries the specified operations); this widget measures with the
+// (which carries the operations the exercises call); this widget measures with the
 // real font, paints exactly the words the core planned, and repaints only
 // the rectangles the core says have changed.
 

@@ -2,7 +2,7 @@
 // The typing display: what the student types, word by word, green on black
 // in the text exercises, with a blinking caret after the word being typed
 // while the display has the focus. TTypingCanvas in the core carries the
-// specified operations (TypeChar, DeleteChar, FinishWord); this widget
+// operations the typing events call (TypeChar, DeleteChar, FinishWord); this widget
 // paints it and draws the caret where it says.
 
 #include <QElapsedTimer>

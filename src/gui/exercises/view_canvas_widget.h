@@ -1,6 +1,6 @@
 #pragma once
 // The model text display of the typing exercises and the previews of the
-// course and story pages. TViewCanvas in the core carries the specified
+// course and story pages. TViewCanvas in the core carries the
 // operations (SetText, SetCursorMode, Advance, NextPage, GetProgress); this
 // widget measures and paints for it.
 

@@ -1,7 +1,7 @@
 #pragma once
 // The drill word of the keyboard drills in large letters, with the arrow
 // and the underlined character to type next. TWordViewCanvas in the core
-// carries the specified operations (SetWord, NextChar, Terminator); this
+// carries the operations the drills call (SetWord, NextChar, Terminator); this
 // widget paints it.
 
 #include "core/exercises/word_view_canvas.h"
