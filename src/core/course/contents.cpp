@@ -21,7 +21,6 @@ int TContents::CreateOutline(std::string_view fileName, TUser& student) {
 }
 
 int TContents::Load(std::string_view fileName, TUser& student) {
-  student_ = &student;
   BookMark = &student.BookMark;
   ContentsName.clear();
   Keyboard = "ALL";
@@ -90,11 +89,10 @@ std::vector<std::string> TContents::GetChapterList(bool withLessonWord) const {
   return list;
 }
 
-int TContents::Study(bool& finished, StudyInterface& ui) {
+int TContents::Study(TUser& student, bool& finished, StudyInterface& ui) {
   finished = false;
-  if (!BookMark || !student_) return 0;
+  if (!BookMark) return 0;
   TBookMark& bookmark = *BookMark;
-  TUser& student = *student_;
   const int count = ChapterCount();
   std::string lessonCount;
   if (bookmark.Mode != TBookMark::kModeIntroduction)

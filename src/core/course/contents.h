@@ -47,7 +47,7 @@ class TContents {
   // The course with the bookmark until the student stops or completes it;
   // returns a lesson code (0, or 1000 to stop; negative after an error,
   // which has been reported). `finished`: the course was completed.
-  int Study(bool& finished, StudyInterface& ui);
+  int Study(TUser& student, bool& finished, StudyInterface& ui);
 
   int ChapterCount() const { return static_cast<int>(Chapters.size()); }
   // Every loader message of the last load, with its line.
@@ -63,7 +63,6 @@ class TContents {
 
  private:
   int Load(std::string_view fileName, TUser& student);
-  TUser* student_ = nullptr;
   std::vector<LoaderMessage> messages_;
 };
 

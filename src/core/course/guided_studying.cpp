@@ -29,7 +29,7 @@ int TIntroduction::Run(TUser& student, StudyInterface& ui) {
   bookmark_.Mode = TBookMark::kModeIntroduction;
   Contents->BookMark = &bookmark_;
   bool finished = false;
-  return Contents->Study(finished, ui);
+  return Contents->Study(student, finished, ui);
 }
 
 bool TGuidedStudying::Welcome(TUser& student, StudyInterface& ui, int& result) {
@@ -81,7 +81,7 @@ int TGuidedStudying::Run(TUser& student, StudyInterface& ui) {
 
     contents_->BookMark = &student.BookMark;
     bool finished = false;
-    int r = contents_->Study(finished, ui);
+    int r = contents_->Study(student, finished, ui);
     student.SaveUser();
     if (r != 0) return r;
     if (!finished) return r;

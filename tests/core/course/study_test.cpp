@@ -423,7 +423,7 @@ TEST_F(StudyTest, ASingleReviewExerciseRunsOnce) {
   bookmark.Mode = TBookMark::kModeReview;
   contents.BookMark = &bookmark;
   bool finished = false;
-  EXPECT_EQ(contents.Study(finished, *ui_), kStudyGoOn);
+  EXPECT_EQ(contents.Study(*student_, finished, *ui_), kStudyGoOn);
   EXPECT_EQ(EventsRun(), (std::vector<std::string>{"single"}));
   EXPECT_TRUE(ui_->pages.empty());
   EXPECT_FALSE(student_->IsExerciseDone(1, 2));
