@@ -381,6 +381,38 @@ TEST_F(StudyTest, ACourseOrKeyboardThatDoesNotLoadEndsTheProgram) {
   EXPECT_EQ(Messages(), (std::vector<std::string>{"#-1 File not found\n\rDVORAK.KBD not found!"}));
 }
 
+TEST_F(StudyTest, AMalformedCourseEndsTheProgramWithItsPlaceShown) {
+  At(1, 1);
+  test::WriteFile(dir_ / "bad.cnt", test::CourseText({"begin chapter", "durationpercent=ten"}));
+  student_->SetContents("bad.cnt");
+  EXPECT_EQ(Run(), kStudyStop);
+  EXPECT_TRUE(ui_->halted);
+  EXPECT_EQ(
+      Messages(),
+      (std::vector<std::string>{
+          "bad.cnt, line 2: \"ten\" is not a whole number (durationpercent=ten)",
+          "#-5633 Fatal Contents Error; Program halted\n\rContents file description invalid"}));
+}
+
+TEST_F(StudyTest, EventsKnowTheKeysOfTheirExercise) {
+  test::WriteFile(
+      dir_ / "keys.cnt",
+      test::CourseText({"begin chapter", "begin exercise", "event=TEXT;1;before", "end exercise",
+                        "new keys=fj", "begin exercise", "event=TEXT;1;after", "end exercise",
+                        "end chapter", "begin chapter", "new keys=dk", "begin exercise",
+                        "event=TEXT;1;second", "end exercise", "end chapter"}));
+  student_->SetContents("keys.cnt");
+  At(1, 1);
+  ui_->lessons = {Start(1), Start(2), Button(kLessonScreenNext, 3), Start(1)};
+  EXPECT_EQ(Run(), kStudyStop);
+  ASSERT_EQ(events_->runs.size(), 3u);
+  EXPECT_EQ(events_->runs[0].Setup.KnownKeys, "");  // before the lesson's new keys
+  EXPECT_EQ(events_->runs[1].Setup.KnownKeys, "fj");
+  EXPECT_EQ(events_->runs[2].Setup.KnownKeys, "fjdk");
+  EXPECT_EQ(student_->KeyLevel, 2);
+  EXPECT_EQ(DifficultKeys().LearnedKeys, "fjdk");
+}
+
 TEST_F(StudyTest, LessonsAndExercisesBeyondTheRecordTables) {
   // 21 lessons; the last has twelve exercises and ends with an exam.
   std::vector<std::string> lines;
