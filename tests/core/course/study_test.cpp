@@ -84,6 +84,7 @@ class StudyTest : public ::testing::Test {
     events_ = std::make_unique<test::ScriptedEvents>(*student_, host_);
   }
   ~StudyTest() override {
+    DifficultKeys().Clear();  // the program-wide statistics the runs touched
     Settings().RequireAllPassedBeforeContinue = false;
     Settings().DataPath = ".\\";
     SetErrorLogPath("Errors.log");
