@@ -4,8 +4,14 @@
 
 namespace tq {
 
+namespace {
+
+int ArrowMargin(int fontHeight) { return static_cast<int>(RoundEven(fontHeight * 0.5)) + 3; }
+
+}  // namespace
+
 TWordViewCanvas::TWordViewCanvas(const FontMetrics& metrics) : TExerciseCanvas(metrics) {
-  LeftMargin = static_cast<int>(RoundEven(FontHeight() * 0.5)) + 3;
+  LeftMargin = ArrowMargin(FontHeight());
   TopMargin = 5;
   PenX = LeftMargin;
   ArrowColor = 0x008000;
@@ -21,6 +27,14 @@ void TWordViewCanvas::SetWord(std::string_view text) {
   CurrentWord = 0;
   CharIndex = 0;
   word.LineEnd = Terminator == 13;
+  NotifyRepaint();
+}
+
+void TWordViewCanvas::FontChanged() {
+  LeftMargin = ArrowMargin(FontHeight());
+  PenX = LeftMargin;
+  if (!Words.empty()) Words.front().X = LeftMargin;
+  TExerciseCanvas::FontChanged();
   NotifyRepaint();
 }
 

@@ -19,6 +19,9 @@ class TWordViewCanvas : public TExerciseCanvas {
 
   void SetWord(std::string_view text);
   void NextChar();
+  // The margin leaves room for the arrow, whose size follows the font, so a
+  // new font moves the word.
+  void FontChanged() override;
   // The whole word has been typed (no current word, no cursor).
   bool Complete() const { return !HasCurrentWord(); }
 };

@@ -328,6 +328,19 @@ TEST(WordViewCanvasTest, TheCursorWalksTheWordAndItsTerminator) {
   }
 }
 
+TEST(WordViewCanvasTest, ALargerFontMovesTheWordClearOfTheArrow) {
+  FixedFontMetrics small(10, 16), large(20, 54);
+  TWordViewCanvas w(small);
+  w.SetWord("fj");
+  EXPECT_EQ(w.LeftMargin, 11);
+  w.SetMetrics(large);
+  EXPECT_EQ(w.LeftMargin, 30);  // half the font height plus 3
+  EXPECT_EQ(w.Words[0].X, 30);
+  WordPaint paint = w.PlanWord(0);
+  ASSERT_TRUE(paint.arrow);
+  EXPECT_GE(paint.arrowBox.left, 0);  // the whole arrow stays inside
+}
+
 TEST(FontMetricsTest, DisplayFontsKeepTheirPixelSize) {
   EXPECT_EQ(ScaledPointSize(13, 120), 10);
   EXPECT_EQ(ScaledPointSize(13, 96), 13);
