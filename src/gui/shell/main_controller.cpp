@@ -16,6 +16,8 @@
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
+#include "gui/course/chapter_views.h"
+#include "gui/course/study_pages.h"
 #include "gui/pages/about_view.h"
 #include "gui/pages/sign_in_views.h"
 #include "gui/pages/titled_page.h"
@@ -77,10 +79,9 @@ void ClickTab(const char* image) {
   TMain::TabClick(BookForm()->findChild<TImage*>(QString::fromLatin1(image)));
 }
 
-// The Studying tab runs an empty page titled with its caption until the
-// lesson pages exist. TODO(issue 8): run guided studying here.
+// The Studying tab: guided studying with the lesson pages.
 void RunStudyingTab() {
-  RunTitledPage(Str(kStrTabStudying));
+  RunGuidedStudying();
 }
 
 void SmallScreenCheck() {
@@ -242,8 +243,12 @@ bool TMain::StartUp(const StartOptions& options) {
   book->LoadLabel->show();
   book->repaint();
   if (!user.IsVisitor()) Settings().LastUser = user.Name;
-  // TODO(issue 8): show LastSpeed, LastAccuracy and LastEfficiency on the
-  // exercise results page once it exists.
+  // The results page starts from the student's last results, so the first
+  // exercise's trend compares with them.
+  ExercInfoView().ResetResults();
+  ExercInfoView().SetSpeed(user.LastSpeed);
+  ExercInfoView().SetAccuracy(user.LastAccuracy);
+  ExercInfoView().SetEfficiency(user.LastEfficiency);
   if (user.GetContents().empty()) user.SetContents(Settings().DefaultContents);
   user.DifficultKeys().SetLearnedKeys(user.GetKeys(user.KeyLevel));
 

@@ -1,0 +1,88 @@
+#include "gui/course/study_pages.h"
+
+#include "core/course/chapter.h"
+#include "core/course/guided_studying.h"
+#include "core/exercises/key_data_ext.h"
+#include "core/files/data_file.h"
+#include "core/records/user.h"
+#include "gui/course/chapter_views.h"
+#include "gui/course/exercise_list.h"
+#include "gui/course/welcome_views.h"
+#include "gui/pages/std_profile_view.h"
+#include "gui/shell/book_form.h"
+#include "gui/shell/qt_text.h"
+#include "gui/storage/chapter_stgs.h"
+#include "gui/storage/page_pictures.h"
+#include "gui/storage/storage_forms.h"
+
+namespace tq {
+
+int TStudyPages::ShowWelcome(bool introductionAvailable) {
+  TWelcomeView welcome;
+  welcome.IntroductionAvailable = introductionAvailable;
+  return welcome.Execute();
+}
+
+int TStudyPages::ShowProfile() {
+  return StdProfileView().Execute();
+}
+
+int TStudyPages::ShowGoodbye() {
+  TGoodbyeView goodbye;
+  return goodbye.Execute();
+}
+
+bool TStudyPages::InIntroduction(const TChapter* chapter) const {
+  if (!guided_ || !guided_->Introduction().Contents) return false;
+  for (const auto& c : guided_->Introduction().Contents->Chapters)
+    if (c.get() == chapter) return true;
+  return false;
+}
+
+LessonAnswer TStudyPages::ShowLesson(const LessonScreen& screen) {
+  TBookForm* book = BookForm();
+  TChapterStgs& stg = *StorageForms().ChapterStgs;
+  book->Title->SetCaption(ToQString(screen.Title));
+  stg.ChpPicture->SetPicture(ProgramPicture(screen.Picture));
+  stg.Chapter->SetCaption(ToQString(screen.ChapterDigit));
+  stg.Chapter2->SetCaption(ToQString(screen.ChapterTens));
+  stg.LessonCount->SetCaption(ToQString(screen.LessonCount));
+
+  TChpContentsView& contents = ChpContentsView();
+  contents.Chapter = screen.Chapter;
+  contents.Selected = screen.Selected;
+  contents.LastRowText = screen.LastRowText;
+  contents.CancelOn = screen.CancelOn;
+  contents.SkipForwardOn = screen.SkipForwardOn;
+  contents.SkipBackOn = screen.SkipBackOn;
+  contents.ShowDoneFlags = !InIntroduction(screen.Chapter);
+
+  TChapterView& frame = ChapterView();
+  frame.AttachedView2 = &contents;
+  if (screen.BeginPage || !frame.AttachedView1) frame.AttachedView1 = &ChpBeginView();
+  LessonAnswer answer;
+  answer.Result = frame.Execute();
+  answer.Selected = contents.Selected;
+  return answer;
+}
+
+void TStudyPages::StartExercise(const TExercise& exercise) {
+  ExercInfoView().SetExerciseId(exercise.Id);
+  ChapterView().AttachedView1 = &ChpBeginView();
+}
+
+bool TStudyPages::LoadKeyboardLayout(const std::string& fileName) {
+  return KeyData().LoadFromFile(fileName) == kFileGood;
+}
+
+void TStudyPages::Halt() {
+  TerminateApplication();
+}
+
+int RunGuidedStudying() {
+  TGuidedStudying guided;
+  TStudyPages pages(&guided);
+  return guided.Run(CurrentUser(), pages);
+}
+
+}  // namespace tq
