@@ -35,6 +35,7 @@ class BookFormTest : public testing::Test {
     ResetApplicationTerminated();
     book = std::make_unique<TBookForm>();
     SetBookForm(book.get());
+    book->CreateCoverControls();
   }
   void TearDown() override {
     SetBookForm(nullptr);

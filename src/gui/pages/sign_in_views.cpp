@@ -15,6 +15,7 @@ namespace tq {
 void TCoverView::ShowPage() {
   TFormView::ShowPage();
   TBookForm* book = BookForm();
+  book->CreateCoverControls();
   for (QWidget* w : std::initializer_list<QWidget*>{book->LogLabel, book->LogOK, book->LogVisitor,
                                                     book->NameField})
     w->show();
@@ -49,6 +50,7 @@ void TCoverView::HidePage() {
 void TNewUserView::ShowPage() {
   TFormView::ShowPage();
   TBookForm* book = BookForm();
+  book->CreateCoverControls();
   book->NewUserLbl->SetCaption(ToQString(UserName + Str(kStrNewUserQuestion)));
   for (QWidget* w :
        std::initializer_list<QWidget*>{book->UserYes, book->UserCancel, book->NewUserLbl})

@@ -6,6 +6,7 @@
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
 #include "gui/shell/book_form.h"
+#include "gui/shell/controls.h"
 #include "gui/shell/navigate.h"
 #include "gui/shell/qt_host.h"
 #include "gui/shell/qt_text.h"
@@ -47,6 +48,8 @@ int RunApplication(int argc, char** argv) {
   // The program ends when the main controller returns, not when the last
   // window closes.
   app.setQuitOnLastWindowClosed(false);
+  // The book's own font, so that no other face is loaded for message boxes.
+  app.setFont(PointFont("Arial", 9));
   QtHost host;
   SetHost(&host);
   StartOptions options;

@@ -76,10 +76,6 @@ TBookForm::TBookForm() : QWidget(nullptr) {
   // Captions come from the string table, so a translated table changes them.
   LoadLabel->SetCaption(ToQString(Str(kStrLoading)));
   LogLabel->SetCaption(ToQString(Str(kStrEnterName)));
-  LogOK->setText(ToQString(Str(kStrLogOK)));
-  LogVisitor->setText(ToQString(Str(kStrLogVisitor)));
-  UserYes->setText(ToQString(Str(kStrUserYes)));
-  UserCancel->setText(ToQString(Str(kStrUserCancel)));
   TitleGuided->SetCaption(ToQString(Str(kStrTabStudying)));
   TitleRevision->SetCaption(ToQString(Str(kStrTabReview)));
   TitleInfo->SetCaption(ToQString(Str(kStrTabStatistics)));
@@ -209,6 +205,12 @@ void TBookForm::CreateCover() {
   LoadLabel->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
   LoadLabel->resize(232, 18);
 
+  for (QWidget* w : std::initializer_list<QWidget*>{LogLabel, NewUserLbl}) w->hide();
+  BookCover->hide();
+}
+
+void TBookForm::CreateCoverControls() {
+  if (NameField) return;
   NameField = new QComboBox(BookCover);
   NameField->setObjectName(QStringLiteral("NameField"));
   NameField->setEditable(true);
@@ -224,10 +226,13 @@ void TBookForm::CreateCover() {
   UserYes->setDefault(true);
   UserCancel = MakeButton(BookCover, "UserCancel", QRect(188, 372, 106, 32));
   UserCancel->setProperty("cancel", true);
-  for (QWidget* w : std::initializer_list<QWidget*>{LogLabel, NewUserLbl, NameField, LogOK,
-                                                    LogVisitor, UserYes, UserCancel})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{NameField, LogOK, LogVisitor, UserYes, UserCancel})
     w->hide();
-  BookCover->hide();
+  LogOK->setText(ToQString(Str(kStrLogOK)));
+  LogVisitor->setText(ToQString(Str(kStrLogVisitor)));
+  UserYes->setText(ToQString(Str(kStrUserYes)));
+  UserCancel->setText(ToQString(Str(kStrUserCancel)));
 }
 
 void TBookForm::LoadArtwork(const QString& programDir) {
@@ -243,6 +248,7 @@ void TBookForm::LoadArtwork(const QString& programDir) {
 void TBookForm::SetLayout(int mode) {
   switch (mode) {
     case 0:
+      CreateCoverControls();
       Book->resize(Book->width(), kBookHeight);
       Book->hide();
       BookCover->show();

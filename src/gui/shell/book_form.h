@@ -50,6 +50,11 @@ class TBookForm : public QWidget {
   // Loads the window's pictures from the program directory where present;
   // missing ones are drawn. Cheap to skip: the drawn look is complete.
   void LoadArtwork(const QString& programDir);
+  // Makes the cover's edit box and buttons. Standard controls cost a good
+  // part of the start-up time, so they are made once the window shows (at
+  // the latest by SetLayout(0)); until then NameField, LogOK, LogVisitor,
+  // UserYes and UserCancel are none.
+  void CreateCoverControls();
 
   // Close-query handler: clearing canClose keeps the window open.
   std::function<void(QWidget* sender, bool& canClose)> OnCloseQuery;
@@ -111,11 +116,11 @@ class TBookForm : public QWidget {
   TLabel* LogLabel;
   TLabel* LoadLabel;
   TLabel* NewUserLbl;
-  QComboBox* NameField;
-  QPushButton* LogOK;
-  QPushButton* LogVisitor;
-  QPushButton* UserYes;
-  QPushButton* UserCancel;
+  QComboBox* NameField = nullptr;
+  QPushButton* LogOK = nullptr;
+  QPushButton* LogVisitor = nullptr;
+  QPushButton* UserYes = nullptr;
+  QPushButton* UserCancel = nullptr;
 
   // Previews a key event on its way to a control of this window (the
   // application calls it once per event); true when it was consumed.

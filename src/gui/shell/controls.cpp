@@ -130,10 +130,20 @@ int TLabel::TextFlags() const {
 
 void TLabel::AdjustSize() {
   if (!autoSize_ || wordWrap_) return;
+  if (!isVisible()) {
+    sizeDirty_ = true;
+    return;
+  }
+  sizeDirty_ = false;
   QRect r = fontMetrics().boundingRect(
       QRect(0, 0, 4000, 4000), TextFlags() & ~Qt::AlignCenter & ~Qt::AlignRight & ~Qt::AlignBottom,
       caption_);
   resize(std::max(r.width(), 1), std::max(r.height(), fontMetrics().height()));
+}
+
+void TLabel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (sizeDirty_) AdjustSize();
 }
 
 void TLabel::paintEvent(QPaintEvent*) {

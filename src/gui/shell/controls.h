@@ -75,9 +75,13 @@ class TLabel : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  // Sizes an auto-sized label to its caption. Measuring loads the font, so
+  // a label that is not visible is measured when it is shown.
   void AdjustSize();
+  bool sizeDirty_ = false;
   int TextFlags() const;
 
   QString caption_;

@@ -183,6 +183,7 @@ bool TMain::StartUp(const StartOptions& options) {
   // The pictures are not needed before the cover shows: the window is up
   // before they are read.
   book->LoadArtwork(QDir::currentPath());
+  book->CreateCoverControls();
   if (FileExists("Book.pic")) book->CoverPic->LoadFromFile(QStringLiteral("Book.pic"));
 
   SmallScreenCheck();

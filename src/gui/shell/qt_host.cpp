@@ -5,10 +5,13 @@
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QThread>
+#include <cstdlib>
+
+#ifdef TAPQUILL_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 #include "core/shell/date_time.h"
 #include "gui/shell/qt_text.h"
@@ -42,6 +45,34 @@ QString MessageText(const std::string& text) {
   s.replace(QLatin1String("\n\r"), QLatin1String("\n"));
   s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return s;
+}
+
+// The layout names of the X server's keyboard: the root window property
+// that setxkbmap sets, "rules NUL model NUL layout NUL variant NUL options".
+std::optional<QString> XkbLayoutOfServer() {
+#ifdef TAPQUILL_HAVE_XCB
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+  if (!c) return std::nullopt;
+  static const char kName[] = "_XKB_RULES_NAMES";
+  xcb_intern_atom_reply_t* atom =
+      xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof kName - 1, kName), nullptr);
+  if (!atom) return std::nullopt;
+  const xcb_atom_t name = atom->atom;
+  std::free(atom);
+  if (name == XCB_ATOM_NONE) return std::nullopt;
+  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+  xcb_get_property_reply_t* reply = xcb_get_property_reply(
+      c, xcb_get_property(c, 0, root, name, XCB_ATOM_STRING, 0, 1024), nullptr);
+  if (!reply) return std::nullopt;
+  const QList<QByteArray> fields =
+      QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                 xcb_get_property_value_length(reply))
+          .split('\0');
+  std::free(reply);
+  if (fields.size() > 2 && !fields[2].isEmpty()) return QString::fromLatin1(fields[2]);
+#endif
+  return std::nullopt;
 }
 
 }  // namespace
@@ -105,20 +136,16 @@ std::string QtHost::LongTimeText(double dateTime) {
 }
 
 std::optional<std::string> QtHost::KeyboardLayoutId() {
-  // The XKB layout of the X server, as setxkbmap reports it; the system's
-  // keyboard configuration when no X server answers.
-  QProcess p;
-  p.start("setxkbmap", {"-query"});
-  if (p.waitForFinished(500) && p.exitCode() == 0) {
-    QRegularExpression re("^layout:\\s*(\\S+)", QRegularExpression::MultilineOption);
-    auto m = re.match(QString::fromLocal8Bit(p.readAllStandardOutput()));
-    if (m.hasMatch()) return LayoutIdOfXkbName(m.captured(1));
-  }
-  QFile conf("/etc/default/keyboard");
+  // The layout the X server uses; the system's keyboard configuration when
+  // no X server answers.
+  if (std::optional<QString> layout = XkbLayoutOfServer()) return LayoutIdOfXkbName(*layout);
+  QFile conf(QStringLiteral("/etc/default/keyboard"));
   if (conf.open(QIODevice::ReadOnly)) {
-    QRegularExpression re("^XKBLAYOUT=\"?([^\"\\n]*)", QRegularExpression::MultilineOption);
-    auto m = re.match(QString::fromLocal8Bit(conf.readAll()));
-    if (m.hasMatch()) return LayoutIdOfXkbName(m.captured(1));
+    for (const QByteArray& line : conf.readAll().split('\n')) {
+      const QByteArray l = line.trimmed();
+      if (l.startsWith("XKBLAYOUT="))
+        return LayoutIdOfXkbName(QString::fromLocal8Bit(l.mid(10)).remove(QLatin1Char('"')));
+    }
   }
   return std::nullopt;
 }
