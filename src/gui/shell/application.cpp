@@ -5,6 +5,7 @@
 
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
+#include "gui/exercises/event_registry.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/controls.h"
 #include "gui/shell/navigate.h"
@@ -29,6 +30,7 @@ int RunProgram(const StartOptions& options) {
   auto book = std::make_unique<TBookForm>();
   SetBookForm(book.get());
   CreateStorageForms();
+  RegisterEventPages();
   auto navigate = std::make_unique<TNavigate>(book.get());
   TMain::SetNavigate(navigate.get());
 
@@ -36,6 +38,7 @@ int RunProgram(const StartOptions& options) {
 
   TMain::SetNavigate(nullptr);
   navigate.reset();
+  UnregisterEventPages();
   DestroyStorageForms();
   SetBookForm(nullptr);
   book.reset();

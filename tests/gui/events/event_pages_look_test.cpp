@@ -1,0 +1,201 @@
+// The event pages as a student sees them, with the first lesson of the
+// Beginner course: each page is checked for controls that leave the page or
+// cover one another, and, when TAPQUILL_SCREENSHOTS names a folder, saved
+// there as a picture of the whole window.
+
+#include <QDir>
+#include <QImage>
+
+#include "core/shell/errors.h"
+#include "event_fixture.h"
+#include "gui/exercises/fingers.h"
+#include "gui/exercises/keyboard.h"
+#include "gui/exercises/keyboard_events.h"
+#include "gui/exercises/lcds.h"
+#include "gui/exercises/session_canvas.h"
+#include "gui/exercises/text_events.h"
+#include "gui/exercises/view_canvas_widget.h"
+#include "gui/storage/event_page_stg.h"
+#include "support/temp_dir.h"
+
+namespace tq {
+namespace {
+
+using test::PageScript;
+
+constexpr const char* kLessonKeys = "asdfjkl;";
+
+class EventPagesLookTest : public test::EventPageTest {
+ protected:
+  void SetUp() override {
+    EventPageTest::SetUp();
+    SetErrorLogPath(logDir / "Errors.log");
+    book->resize(TBookForm::kClientWidth, TBookForm::kClientHeight);
+  }
+  // Saves the window when screenshots are asked for.
+  void Shoot(const char* name) {
+    const QByteArray folder = qgetenv("TAPQUILL_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    book->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+  }
+  // Every visible control of the wide page lies on it.
+  void ExpectAllOnThePage() {
+    const QRect page(QPoint(0, 0), book->WidePage->size());
+    for (QWidget* w : book->WidePage->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!w->isVisible()) continue;
+      EXPECT_TRUE(page.contains(w->geometry()))
+          << w->objectName().toStdString() << " at " << w->x() << "," << w->y() << " " << w->width()
+          << "x" << w->height();
+    }
+  }
+  // A control stays clear of the button console in the book's corner.
+  void ExpectClearOfButtons(QWidget* w) {
+    const QRect onBook(w->mapTo(book->Book, QPoint(0, 0)), w->size());
+    EXPECT_FALSE(onBook.intersects(book->BtnConsole->geometry())) << w->objectName().toStdString();
+  }
+  static QRect KeysBounds() {
+    QRect r;
+    for (const auto& key : KeyData().Keys)
+      if (!key->Hidden) r |= TKeyboard::KeyArea(*key);
+    return r;
+  }
+  test::TempDir logDir;
+  test::ScopedCurrentDir cwd{TAPQUILL_DATA_DIR};
+};
+
+TEST_F(EventPagesLookTest, MessagePage) {
+  TMessageEvent event("event=MESSAGE;0;FILE:Beginner\\L01Intro.kls;The home row;Ch1.pic;LEFT");
+  QRect text, picture;
+  PageScript script;
+  script.When([&] { return event.InLoop(); },
+              [&] {
+                ExpectAllOnThePage();
+                text = event.TextView->geometry();
+                picture = event.PictureImage->geometry();
+                Shoot("message_page");
+                Press(Qt::Key_Return);
+              });
+  EXPECT_EQ(event.Run(), kEventNext);
+  EXPECT_FALSE(picture.isEmpty());
+  EXPECT_FALSE(text.intersects(picture));
+}
+
+TEST_F(EventPagesLookTest, NewKeysDrill) {
+  TNewKeysEvent event("event=NEWKEYS;1;FILE:Beginner\\L01New.kls");
+  EventSetup setup;
+  setup.KnownKeys = kLessonKeys;
+  event.Prepare(setup);
+  PageScript script;
+  script.When([&] { return event.InLoop(); },
+              [&] {
+                Type("ff");
+                ExpectAllOnThePage();
+                const QRect keys = KeysBounds().translated(event.Keyboard->pos());
+                EXPECT_FALSE(keys.intersects(event.KeysImage->geometry()));
+                EXPECT_FALSE(keys.intersects(EventPageStg()->NewKeys->geometry()));
+                // The hands sit below the keys.
+                const QRect hands(event.Fingers->mapTo(book.get(), QPoint(0, 0)),
+                                  event.Fingers->size());
+                const QRect keysOnWindow(event.Keyboard->mapTo(book.get(), KeysBounds().topLeft()),
+                                         KeysBounds().size());
+                EXPECT_FALSE(hands.intersects(keysOnWindow));
+                Shoot("new_keys_drill");
+                Press(Qt::Key_Escape);
+              });
+  host.AnswerNext(true);
+  event.Run();
+}
+
+TEST_F(EventPagesLookTest, KeyboardDrillAfterAMistake) {
+  TKeyboardEvent event("event=KEYBOARD;1;FILE:Beginner\\L01Keyb.kls");
+  EventSetup setup;
+  setup.KnownKeys = kLessonKeys;
+  event.Prepare(setup);
+  PageScript script;
+  script.When([&] { return event.InLoop(); },
+              [&] {
+                Type("\rsfl da");
+                Type("k");  // wrong: l is next
+                ExpectAllOnThePage();
+                const QRect keys = KeysBounds().translated(event.Keyboard->pos());
+                EXPECT_FALSE(keys.intersects(event.ExerciseView->geometry()));
+                EXPECT_FALSE(keys.intersects(EventPageStg()->RightConsole->geometry()));
+                Shoot("keyboard_drill");
+                Press(Qt::Key_Escape);
+              });
+  host.AnswerNext(true);
+  event.Run();
+}
+
+TEST_F(EventPagesLookTest, WordDrill) {
+  TWordEvent event("event=WORD;1;FILE:Beginner\\L01Word.kls");
+  EventSetup setup;
+  setup.KnownKeys = kLessonKeys;
+  event.Prepare(setup);
+  PageScript script;
+  script.When([&] { return event.InLoop(); },
+              [&] {
+                Type("alfalfa al");
+                ExpectAllOnThePage();
+                EXPECT_FALSE(event.WordDisplay->geometry().intersects(
+                    event.Keyboard->geometry()
+                        .adjusted(0, 0, 0, 0)
+                        .intersected(KeysBounds().translated(event.Keyboard->pos()))));
+                Shoot("word_drill");
+                Press(Qt::Key_Escape);
+              });
+  host.AnswerNext(true);
+  event.Run();
+}
+
+TEST_F(EventPagesLookTest, TextInProgressWithMarkedWords) {
+  TTextEvent event("event=TEXT;1;FILE:Beginner\\L01Text.kls;FALSE");
+  PageScript script;
+  script.When([&] { return event.InLoop(); },
+              [&] {
+                // A dotted mark (one slip), a solid one (a wrong word), a correction.
+                Type("a lad askd dad; dsd asjs a lad\rall lads fal", 0.2);
+                ExpectAllOnThePage();
+                TEventPageStg* stg = EventPageStg();
+                EXPECT_FALSE(event.ExerciseView->geometry().intersects(stg->Screen1->geometry()));
+                EXPECT_TRUE(stg->Screen1->geometry().contains(event.TypingView->geometry()));
+                EXPECT_FALSE(event.RhythmLight->geometry().intersects(stg->Screen2->geometry()));
+                for (QWidget* w :
+                     {static_cast<QWidget*>(stg->Screen1), static_cast<QWidget*>(stg->RightConsole),
+                      static_cast<QWidget*>(event.RhythmLight)})
+                  ExpectClearOfButtons(w);
+                Shoot("text_in_progress");
+                Press(Qt::Key_Escape);
+              });
+  host.AnswerNext(true);
+  event.Run();
+}
+
+TEST_F(EventPagesLookTest, FinishedExam) {
+  TExamEvent event("event=EXAM;1;FILE:Beginner\\L01Exam.kls;FALSE;30;30;0");
+  EventSetup setup;
+  setup.TimeBudget = 180;
+  event.Prepare(setup);
+  PageScript script;
+  script
+      .When([&] { return event.InLoop(); },
+            [&] {
+              Type("a sad lad asks dad; all lads fall\rdad adds salads; a lass asks a lad\r", 0.18);
+            })
+      .When([&] { return event.State() == kEventFinished; },
+            [&] {
+              TEventPageStg* stg = EventPageStg();
+              EXPECT_TRUE(stg->EventMsg->isVisible());
+              EXPECT_TRUE(event.ExerciseView->geometry().contains(stg->EventMsg->geometry()));
+              ExpectAllOnThePage();
+              Shoot("exam_finished");
+              Press(Qt::Key_Return);
+            });
+  EXPECT_EQ(event.Run(), kEventNext);
+  ASSERT_EQ(delivered.size(), 1u);
+  EXPECT_TRUE(delivered[0].ExamPassed) << delivered[0].Tip;
+}
+
+}  // namespace
+}  // namespace tq
