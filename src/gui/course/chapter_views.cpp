@@ -12,6 +12,7 @@
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 #include "gui/course/exercise_list.h"
+#include "gui/exercises/exercise_results.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/sounds.h"
@@ -511,6 +512,10 @@ void TExercInfoView::ShowTextResults(const TextResults& results) {
   ChapterView().AttachedView1 = this;
 }
 
+void InstallResultsPage() {
+  SetExerciseResultsReceiver(
+      [](const TextResults& results) { ExercInfoView().ShowTextResults(results); });
+}
 TChpContentsView& ChpContentsView() {
   static TChpContentsView view;
   return view;

@@ -80,6 +80,7 @@ void TStudyPages::Halt() {
 }
 
 int RunGuidedStudying() {
+  InstallResultsPage();
   TGuidedStudying guided;
   TStudyPages pages(&guided);
   return guided.Run(CurrentUser(), pages);
