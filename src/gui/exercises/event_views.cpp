@@ -1,5 +1,7 @@
 #include "gui/exercises/event_views.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "core/exercises/event_time.h"
@@ -15,6 +17,9 @@
 
 namespace tq {
 namespace {
+
+// Milliseconds of one clock tick (1/100000 day).
+constexpr double kMsPerTick = 86400000.0 / kTicksPerDay;
 
 constexpr int kCoursePageButtons = TBookForm::kBtnNext | TBookForm::kBtnCancel;
 
@@ -167,8 +172,12 @@ void TEvent::CloseView(bool& refuse) {
 
 TTimedEvent::TTimedEvent(const std::string& eventLine) : TEvent(eventLine) {
   ownClock_.SetListener(this);
-  Timer.setInterval(100);
-  Timer.callOnTimeout([this] { UpdateClock(); });
+  Timer.setSingleShot(true);
+  Timer.setTimerType(Qt::PreciseTimer);
+  Timer.callOnTimeout([this] {
+    UpdateClock();
+    ScheduleClock();
+  });
 }
 
 TTimedEvent::~TTimedEvent() {
@@ -254,8 +263,18 @@ void TTimedEvent::StateChanged(int state) {
   }
 }
 
+void TTimedEvent::ScheduleClock() {
+  if (TimeBudget <= 0 || State() != kEventRunning || Clock().ClockStart() == 0) return;
+  // The display shows whole ticks, rounded: it next changes when the
+  // elapsed time passes the next half tick.
+  const double exact = (Now() - Clock().ClockStart()) * kTicksPerDay;
+  const double next = std::floor(exact + 0.5) + 0.5;
+  const double ms = std::ceil((next - exact) * kMsPerTick) + 1;
+  Timer.start(static_cast<int>(std::clamp(ms, 1.0, kMsPerTick + 1)));
+}
+
 void TTimedEvent::OnStarted() {
-  Timer.start();
+  ScheduleClock();
   TEventPageStg* stg = EventPageStg();
   stg->EventMsg->hide();
   stg->TimeGraph->SetMinValue(0);

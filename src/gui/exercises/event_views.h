@@ -124,7 +124,7 @@ class TTimedEvent : public TEvent, protected DrillListener {
 
   // The percentage of a display without a budget.
   void SetProgress(int percent);
-  // Runs from the 100 ms timer: the countdown, and the stop at the budget.
+  // The countdown, and the stop at the budget.
   void UpdateClock();
   void ShowClockDisplay(bool show);
 
@@ -132,6 +132,10 @@ class TTimedEvent : public TEvent, protected DrillListener {
   int TimeBudget = 0;  // clock ticks; 0: no time limit
   bool ProgressShown = false;
   int LastRemaining = -1;
+  // Runs UpdateClock while the clock runs against a budget. It wakes when
+  // the display next changes (every 0.864 s, the length of a tick) rather
+  // than polling ten times a second: a page waiting for a key costs next to
+  // nothing. Without a budget the display only follows the progress.
   QTimer Timer;
 
   // Elapsed clock ticks now.
@@ -144,6 +148,7 @@ class TTimedEvent : public TEvent, protected DrillListener {
   virtual void OnStarted();
   virtual void OnPaused();
   virtual void OnStopped();
+  void ScheduleClock();
 
   // From the session.
   void PlaySound(int slot) override;

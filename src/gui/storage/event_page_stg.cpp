@@ -103,6 +103,11 @@ TEventPageStg::TEventPageStg() : TStorageForm("EventPageStg") {
   TimeLabel->SetAutoSize(false);
   TimeLabel->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
   TimeLabel->resize(111, 32);
+  // It changes while the page waits for a key: it paints its own black, so
+  // nothing under it has to be painted again.
+  TimeLabel->SetTransparent(false);
+  TimeLabel->SetBackground(Qt::black);
+  TimeLabel->setAttribute(Qt::WA_OpaquePaintEvent);
   TimeGraph = new TGauge(EventConsole, "TimeGraph");
   TimeGraph->setGeometry(588, 86, 103, 12);
   TimeGraph->SetColors(QColor(0, 200, 0), QColor(20, 20, 20));

@@ -142,12 +142,18 @@ TEST_F(EventViewsTest, ClockDisplayShowsCompletedAndPercentOrACountdown) {
     event.Prepare(setup);
     std::string labelBefore, valueBefore, valueLater;
     bool stopped = false, messageShown = false;
+    bool clockWakes = false;
+    int wakeInMs = -1;
     PageScript script;
     script.When([&] { return event.InLoop(); },
                 [&] {
                   labelBefore = stg->TimeLbl->Caption().toStdString();
                   valueBefore = stg->TimeLabel->Caption().toStdString();
                   Type("a");  // the first key starts the clock
+                  // The clock sleeps until its display changes: half a tick
+                  // from the start, then a tick at a time.
+                  clockWakes = event.Timer.isActive();
+                  wakeInMs = event.Timer.interval();
                   host.now += c.ticksLater * 0.864 * kSecond;
                   event.UpdateClock();
                   valueLater = stg->TimeLabel->Caption().toStdString();
@@ -162,6 +168,10 @@ TEST_F(EventViewsTest, ClockDisplayShowsCompletedAndPercentOrACountdown) {
     EXPECT_EQ(valueLater, c.valueLater);
     EXPECT_EQ(stopped, c.stoppedLater);
     EXPECT_EQ(messageShown, c.stoppedLater);
+    EXPECT_EQ(clockWakes, c.budget > 0);
+    if (c.budget > 0) {
+      EXPECT_EQ(wakeInMs, 433);
+    }
     host.answers.clear();
   }
 }
