@@ -118,7 +118,8 @@ TEventPageStg::TEventPageStg() : TStorageForm("EventPageStg") {
   RhythmTitle = AddLabel(EventConsole, "RhythmTitle", QPoint(582, 180), title, Qt::white);
   RhythmTitle->SetCaption(ToQString(Str(kStrRhythmLightTitle)));
   RhythmTitle->hide();
-  LeftConsole = AddPainted(EventConsole, "LeftConsole", QRect(50, 271, 500, 22), PaintStrip);
+  LeftConsole =
+      AddPainted(EventConsole, "LeftConsole", QRect(50, 271, kScreen1Width, 22), PaintStrip);
   Screen1 = AddPainted(EventConsole, "Screen1", QRect(50, 306, kScreen1Width, 102), PaintScreen);
 
   EventMsg = AddPanel("EventMsg", 270, 74);

@@ -155,7 +155,7 @@ TEST_F(EventPagesLookTest, TextInProgressWithMarkedWords) {
   script.When([&] { return event.InLoop(); },
               [&] {
                 // A dotted mark (one slip), a solid one (a wrong word), a correction.
-                Type("a lad askd dad; dsd asjs a lad\rall lads fal", 0.2);
+                Type("a lad askd dad; jjjk asks a lad\rall lads fal", 0.2);
                 ExpectAllOnThePage();
                 TEventPageStg* stg = EventPageStg();
                 EXPECT_FALSE(event.ExerciseView->geometry().intersects(stg->Screen1->geometry()));
