@@ -516,6 +516,7 @@ void InstallResultsPage() {
   SetExerciseResultsReceiver(
       [](const TextResults& results) { ExercInfoView().ShowTextResults(results); });
 }
+
 TChpContentsView& ChpContentsView() {
   static TChpContentsView view;
   return view;

@@ -276,13 +276,16 @@ TEST_F(LessonPagesTest, ChangePicturesFollowTheirThresholds) {
   }
   // The five pictures differ from each other, and the second set from the first.
   for (Trend a : {Trend::Up2, Trend::Up1, Trend::Level, Trend::Down1, Trend::Down2}) {
-    for (Trend b : {Trend::Up2, Trend::Up1, Trend::Level, Trend::Down1, Trend::Down2})
-      if (a != b)
+    for (Trend b : {Trend::Up2, Trend::Up1, Trend::Level, Trend::Down1, Trend::Down2}) {
+      if (a != b) {
         EXPECT_NE(TExercInfoView::TrendPicture(a, 1).toImage(),
                   TExercInfoView::TrendPicture(b, 1).toImage());
-    if (a != Trend::Level)
+      }
+    }
+    if (a != Trend::Level) {
       EXPECT_NE(TExercInfoView::TrendPicture(a, 1).toImage(),
                 TExercInfoView::TrendPicture(a, 2).toImage());
+    }
   }
 }
 

@@ -343,7 +343,9 @@ TEST_F(StudyingEndToEndTest, LessonOneTypedThroughAndStoredInTheUserBase) {
     const auto at = static_cast<std::size_t>(code);
     const int expected = student.hits.count(c) ? student.hits.at(c) : 0;
     EXPECT_EQ(keys.TotalCount[at], expected) << "key " << c;
-    if (keys.WeightedErrors[at] > 0) EXPECT_TRUE(student.missed.count(c)) << "key " << c;
+    if (keys.WeightedErrors[at] > 0) {
+      EXPECT_TRUE(student.missed.count(c)) << "key " << c;
+    }
     EXPECT_LE(keys.WeightedErrors[at], keys.WeightedHits[at]) << "key " << c;
   }
   EXPECT_GT(student.hits['a'], 100);
