@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -32,6 +33,7 @@ constexpr int kColumn1 = 30;
 constexpr int kColumn2 = 67;
 constexpr int kColumn3 = 210;
 constexpr int kListRows = 8;
+constexpr int kHintTop = 276;
 
 // Trend thresholds of the results page.
 constexpr int kSpeedThreshold = 20;
@@ -378,6 +380,8 @@ void TChpContentsView::ShowPage() {
   list->LastRowText = LastRowText.empty() ? Str(kStrGoToNextLesson) : LastRowText;
   list->SetChapter(Chapter);
   list->setGeometry(kListLeft, kListTop, kListWidth, list->height());
+  // The hint stays clear of a long list.
+  stg.ExercisesHint->move(kListLeft, std::max(kHintTop, kListTop + list->height() + 10));
   list->SetCurrent(Selected);
   const TUser& student = CurrentUser();
   for (int row = 1; row <= list->RowCount(); ++row)

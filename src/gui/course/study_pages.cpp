@@ -16,6 +16,23 @@
 #include "gui/storage/storage_forms.h"
 
 namespace tq {
+namespace {
+
+// The lesson picture fills its place on the title page; a larger one (the
+// introduction shows the welcome picture) is scaled down to fit, centred.
+void ShowLessonPicture(TChapterStgs& stg, QPixmap picture) {
+  const QRect place(TChapterStgs::kPictureLeft, TChapterStgs::kPictureTop,
+                    TChapterStgs::kPictureWidth, TChapterStgs::kPictureHeight);
+  if (picture.width() > place.width() || picture.height() > place.height())
+    picture = picture.scaled(place.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  QRect at(QPoint(), picture.isNull() ? place.size() : picture.size());
+  at.moveCenter(place.center());
+  at.moveTop(place.top());
+  stg.ChpPicture->setGeometry(at);
+  stg.ChpPicture->SetPicture(picture);
+}
+
+}  // namespace
 
 int TStudyPages::ShowWelcome(bool introductionAvailable) {
   TWelcomeView welcome;
@@ -43,7 +60,7 @@ LessonAnswer TStudyPages::ShowLesson(const LessonScreen& screen) {
   TBookForm* book = BookForm();
   TChapterStgs& stg = *StorageForms().ChapterStgs;
   book->Title->SetCaption(ToQString(screen.Title));
-  stg.ChpPicture->SetPicture(ProgramPicture(screen.Picture));
+  ShowLessonPicture(stg, ProgramPicture(screen.Picture));
   stg.Chapter->SetCaption(ToQString(screen.ChapterDigit));
   stg.Chapter2->SetCaption(ToQString(screen.ChapterTens));
   stg.LessonCount->SetCaption(ToQString(screen.LessonCount));

@@ -76,7 +76,7 @@ TChapterStgs::TChapterStgs() : TStorageForm("ChapterStgs") {
 
   // The lesson title page.
   ChpPicture = new TImage(Panel1, "ChpPicture");
-  ChpPicture->setGeometry(19, 50, 300, 200);
+  ChpPicture->setGeometry(kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight);
   LessonWord = Label(Panel1, "LessonWord", QPoint(kDigitsLeft + 2, kDigitsTop),
                      PixelFont("Arial", 13, true), kGrey, kStrLessonWord);
   const QFont digits = PixelFont("Times New Roman", 104, true);

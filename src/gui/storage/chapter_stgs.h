@@ -67,6 +67,11 @@ class TChapterStgs : public TStorageForm {
   TImage* InactivePic;
   TImage* CompletedPic;
 
+  // Where the lesson picture goes (300 x 200 pictures fill it).
+  static constexpr int kPictureLeft = 19;
+  static constexpr int kPictureTop = 50;
+  static constexpr int kPictureWidth = 300;
+  static constexpr int kPictureHeight = 200;
   // Geometry of the lesson number, for the title page's layout.
   static constexpr int kDigitsTop = 262;
   static constexpr int kDigitsLeft = 26;
