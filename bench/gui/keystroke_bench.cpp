@@ -144,7 +144,9 @@ class PaintCounter : public QObject {
 };
 
 // Sends the keys one by one, each timed until its repaint is done.
-std::vector<double> TimeKeys(QWidget* window, const std::vector<char>& keys, long& paints) {
+std::vector<double> TimeKeys(QWidget* window, const std::vector<char>& keys, long& paints,
+                             double& cpuPerThousand) {
+  const double cpu0 = CpuSeconds();
   PaintCounter counter;
   qApp->installEventFilter(&counter);
   std::vector<double> ms;
@@ -160,6 +162,7 @@ std::vector<double> TimeKeys(QWidget* window, const std::vector<char>& keys, lon
   }
   qApp->removeEventFilter(&counter);
   paints = counter.paints;
+  cpuPerThousand = (CpuSeconds() - cpu0) / static_cast<double>(keys.size()) * 1000.0;
   return ms;
 }
 
@@ -209,6 +212,7 @@ int Run(int keyCount, double idleSeconds) {
   std::vector<double> textMs, drillMs;
   double idleText = 0;
   long textPaints = 0, drillPaints = 0;
+  double textCpu = 0, drillCpu = 0;
   int typedWords = 0;
   {
     TTextEvent event("event=TEXT;1;FILE:" + textFile + ";FALSE");
@@ -218,7 +222,7 @@ int Run(int keyCount, double idleSeconds) {
     QTimer::singleShot(0, [&] {
       // The page is painted once before the keys come.
       QTest::qWait(300);
-      textMs = TimeKeys(&book, keys, textPaints);
+      textMs = TimeKeys(&book, keys, textPaints, textCpu);
       typedWords = event.Session().WordsTyped();
       idleText = IdleCpuPercent(idleSeconds);
       QTest::keyClick(&book, Qt::Key_Escape);
@@ -242,7 +246,7 @@ int Run(int keyCount, double idleSeconds) {
     drillKeys.resize(keys.size());
     QTimer::singleShot(0, [&] {
       QTest::qWait(300);
-      drillMs = TimeKeys(&book, drillKeys, drillPaints);
+      drillMs = TimeKeys(&book, drillKeys, drillPaints, drillCpu);
       QTest::keyClick(&book, Qt::Key_Escape);
     });
     event.Run();
@@ -253,9 +257,11 @@ int Run(int keyCount, double idleSeconds) {
   std::printf("one keystroke including its repaint (%s)\n",
               qPrintable(QGuiApplication::platformName()));
   Print("text exercise", textMs.size(), Summarize(textMs));
-  std::printf("%-16s %6d words typed, %ld paint events\n", "", typedWords, textPaints);
+  std::printf("%-16s %6d words typed, %ld paint events, %.3f s of processor per 1000 keys\n", "",
+              typedWords, textPaints, textCpu);
   Print("keyboard drill", drillMs.size(), Summarize(drillMs));
-  std::printf("%-16s %6s %ld paint events\n", "", "", drillPaints);
+  std::printf("%-16s %6s %ld paint events, %.3f s of processor per 1000 keys\n", "", "",
+              drillPaints, drillCpu);
   std::printf("waiting for the next key, clock running: %.3f %% of one processor over %.0f s\n",
               idleText, idleSeconds);
   std::printf("the book alone, no page: %.3f %%\n", idleBook);
