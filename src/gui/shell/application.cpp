@@ -22,6 +22,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
   if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && receiver->isWidgetType()) {
     auto* book = dynamic_cast<TBookForm*>(static_cast<QWidget*>(receiver)->window());
     if (book && book->PreviewKeyEvent(static_cast<QKeyEvent*>(event))) return true;
+  } else if (type == QEvent::MouseButtonPress && receiver->isWidgetType()) {
+    if (auto* book = dynamic_cast<TBookForm*>(static_cast<QWidget*>(receiver)->window()))
+      book->UserInput();
   }
   return QApplication::notify(receiver, event);
 }

@@ -91,6 +91,12 @@ TBookForm::TBookForm() : QWidget(nullptr) {
 
   SetConsoleStyle(0);
   SetButtons(0);
+  caretFlashTime_ = QApplication::cursorFlashTime();
+  blinkTimer_ = new QTimer(this);
+  blinkTimer_->setSingleShot(true);
+  blinkTimer_->setInterval(kCaretBlinkMs);
+  connect(blinkTimer_, &QTimer::timeout, this, [this] { StopCaretBlink(); });
+  blinkTimer_->start();
   resize(kClientWidth, kClientHeight);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect s = screen->geometry();
@@ -101,6 +107,17 @@ TBookForm::TBookForm() : QWidget(nullptr) {
 
 TBookForm::~TBookForm() {
   if (g_bookForm == this) g_bookForm = nullptr;
+  QApplication::setCursorFlashTime(caretFlashTime_);
+}
+
+void TBookForm::UserInput() {
+  if (QApplication::cursorFlashTime() != caretFlashTime_)
+    QApplication::setCursorFlashTime(caretFlashTime_);
+  blinkTimer_->start();
+}
+
+void TBookForm::StopCaretBlink() {
+  QApplication::setCursorFlashTime(0);
 }
 
 void TBookForm::CreateBook() {
@@ -332,6 +349,7 @@ void TBookForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TBookForm::PreviewKeyEvent(QKeyEvent* event) {
+  UserInput();
   return event->type() == QEvent::KeyPress ? PreviewKeyDown(event) : PreviewKeyUp(event);
 }
 

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -125,6 +126,10 @@ class TBookForm : public QWidget {
   // Previews a key event on its way to a control of this window (the
   // application calls it once per event); true when it was consumed.
   bool PreviewKeyEvent(QKeyEvent* event);
+  // Told of every key and mouse press in this window.
+  void UserInput();
+  // How long a caret blinks after the last key or click.
+  static constexpr int kCaretBlinkMs = 5000;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -140,8 +145,15 @@ class TBookForm : public QWidget {
   // dialog.
   bool ClickDialogButton(int key);
 
+  // The caret of an edit box stops blinking after a while without input
+  // (as on other desktops), so a waiting page costs no processor time.
+  void RestartCaretBlink();
+  void StopCaretBlink();
+
   int buttonSet_ = 0;
   int consoleStyle_ = 0;
+  QTimer* blinkTimer_;
+  int caretFlashTime_;
 };
 
 // The program's book window (none before it is created).

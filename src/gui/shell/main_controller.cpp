@@ -26,6 +26,7 @@
 #include "gui/shell/navigate.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/sounds.h"
+#include "gui/shell/startup_trace.h"
 
 namespace tq {
 namespace {
@@ -180,6 +181,7 @@ bool TMain::StartUp(const StartOptions& options) {
   book->LoadLabel->show();
   book->show();
   QCoreApplication::processEvents();
+  StartupMark("first window");
   // The pictures are not needed before the cover shows: the window is up
   // before they are read.
   book->LoadArtwork(QDir::currentPath());
@@ -232,6 +234,7 @@ bool TMain::StartUp(const StartOptions& options) {
   SetCurrentUser(nullptr);
   book->LoadLabel->hide();
 
+  StartupMarkOnPaint(book->NameField, "cover page");
   std::unique_ptr<TUser> signedIn = SignIn();
   if (!signedIn) return true;
   SetCurrentUser(std::move(signedIn));

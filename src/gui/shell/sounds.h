@@ -10,6 +10,8 @@
 
 namespace tq {
 
+class SoundBackend;
+
 constexpr int kSoundClick = 1;
 constexpr int kSoundTheEnd = 2;
 constexpr int kSoundError = 3;
@@ -29,9 +31,16 @@ void SetSoundsEnabled(bool enabled);
 // Set once when opening a sound fails; never cleared.
 bool SoundsBroken();
 
+// Whether a sound server can be reached (or started on demand); without
+// one the audio module is not even loaded.
+bool AudioServerReachable();
+
 // Tells an observer of every PlaySound request (the tests listen here,
 // since a test machine has no audio device).
 void SetPlaySoundObserver(std::function<void(int slot)> observer);
+// Plays through this backend instead of loading the audio module (tests);
+// none goes back to the module.
+void UseSoundBackend(SoundBackend* backend);
 // Back to the state at program start: slots closed, enabled, not broken.
 void ResetSounds();
 
