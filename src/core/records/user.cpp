@@ -260,7 +260,10 @@ void TUser::SetExerciseDone(int chapter, int exercise, bool done) {
 void TUser::AddChapterSeconds(int chapter, int32_t seconds) {
   if (!HasChapterSlot(chapter)) return;
   int32_t& stored = ChapterSeconds[static_cast<std::size_t>(chapter)];
-  stored = std::min<int32_t>(kMaxChapterSeconds, static_cast<int16_t>(stored) + seconds);
+  // A negative value is "no time yet" (-1 from a reset), not a debt: the
+  // first stay in a lesson starts from nothing.
+  const int32_t before = std::max<int32_t>(0, static_cast<int16_t>(stored));
+  stored = std::min<int32_t>(kMaxChapterSeconds, before + seconds);
 }
 
 bool TUser::IsVisitor(std::string_view name) {

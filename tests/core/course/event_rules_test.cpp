@@ -198,9 +198,9 @@ TEST(StudyTime, StaysOnAPageCountTowardsTheLesson) {
 TEST(StudyTime, LimitsAndPlacesWithoutATable) {
   TUser student("VISITOR");
   student.BookMark.Chapter = 1;
-  // The unset seconds (-1) count from -1.
+  // The unset seconds (-1) count from nothing.
   AccountStudyTime(student, 0.5, 0.5 + 170 / 86400.0);
-  EXPECT_EQ(student.ChapterSeconds[1], 169);
+  EXPECT_EQ(student.ChapterSeconds[1], 170);
   // The lesson's seconds stop at 32000.
   student.ChapterSeconds[1] = 31990;
   AccountStudyTime(student, 0.5, 0.5 + 20 / 86400.0);

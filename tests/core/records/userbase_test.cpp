@@ -209,9 +209,9 @@ TEST_F(Userbase, ChapterSecondsStopAt32000) {
   struct Case {
     int32_t stored, added, expected;
   } cases[] = {
-      {-1, 60, 59},  // "no result yet" is stored as 65535, which counts as -1
+      {-1, 60, 60},  // "no time yet" (65535, -1 as signed) starts from nothing
       {0, 31999, 31999},    {31000, 1000, 32000}, {31000, 1001, 32000},
-      {32000, 3600, 32000}, {65535, 10, 9},  // what an unsigned writer stored
+      {32000, 3600, 32000}, {65535, 10, 10},  // what an unsigned writer stored
   };
   for (const Case& c : cases) {
     u.ChapterSeconds[3] = c.stored;

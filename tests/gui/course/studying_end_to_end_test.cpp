@@ -301,8 +301,9 @@ TEST_F(StudyingEndToEndTest, LessonOneTypedThroughAndStoredInTheUserBase) {
   // lesson's seconds; going on to lesson 2 started its minutes afresh.
   EXPECT_EQ(erin->StudyMinutes, 6 * kEventMinutes);
   EXPECT_EQ(erin->LessonMinutes, 0);
-  // The lesson's seconds start from the record's "no time yet", -1.
-  EXPECT_EQ(erin->ChapterSeconds[1], -1 + 6 * static_cast<int>(kEventSeconds));
+  // The lesson's seconds start from nothing, not from the record's "no
+  // time yet" (-1).
+  EXPECT_EQ(erin->ChapterSeconds[1], 6 * static_cast<int>(kEventSeconds));
   EXPECT_EQ(erin->ChapterSeconds[2], -1);
 
   // The exam was typed last: every word right in the end, so accuracy 100,
