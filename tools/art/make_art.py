@@ -317,7 +317,7 @@ FINGER_SHAPES = {
     8: ((380, 67), (356, 132), 10.5),
     9: ((232, 108), (268, 142), 12),
 }
-HANDS_W, HANDS_H = 400, 146
+HANDS_W, HANDS_H = 412, 146  # wide enough for the right little finger at x 360
 
 
 def finger_geometry():

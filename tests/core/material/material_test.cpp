@@ -167,7 +167,7 @@ TEST_F(MaterialTest, PicturesHaveTheirSizes) {
                         {"art/TitlePic.png", 345, 52},
                         {"art/ConsolePic1.png", 193, 80},
                         {"art/ConsolePic2.png", 193, 80},
-                        {"art/FingersPic.png", 400, 146},
+                        {"art/FingersPic.png", 412, 146},
                         {"art/TrisActive.png", 220, 30},
                         {"art/TrisInactive.png", 220, 30},
                         {"art/ActivePic.png", 265, 24},
