@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 
 namespace tq::artwork {
 namespace {
@@ -14,6 +15,10 @@ const QColor kTabBehind(93, 120, 145);
 const QColor kTabBehindSmall(74, 93, 110);
 const QColor kGold(214, 178, 94);
 const QColor kPageEdge(222, 216, 204);
+// The part of the paper picture inside the book panel (520 - 61 pixels).
+constexpr int kVisiblePaper = 459;
+// The pages begin this far below the top of the paper picture.
+constexpr int kPagesTop = 5;
 
 struct FileEntry {
   const char* control;
@@ -73,20 +78,23 @@ void Background(QPainter& p, const QRect& r) {
 }
 
 void Paper(QPainter& p, const QRect& r) {
-  // The open cover, then the stacked page edges, then the white pages.
-  QRectF cover = QRectF(r).adjusted(0, 0, -10, -4);
+  // The open cover, then the stacked page edges, then the white pages. The
+  // book is cut to its run-time height, so the cover ends above the cut.
+  QRectF cover(r.left(), r.top(), r.width() - 10, std::min(r.height(), kVisiblePaper) - 2);
   p.setPen(QPen(kLeatherDark, 1));
   p.setBrush(kLeather);
   p.drawRoundedRect(cover.adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
   for (int i = 3; i >= 0; --i) {
-    QRectF pages(14 + i, 5, cover.width() - 28 - 2 * i, cover.height() - 14 + i * 2);
+    QRectF pages(14 + i, kPagesTop, cover.width() - 28 - 2 * i, cover.height() - 14 + i * 2);
     p.setPen(QPen(kPageEdge.darker(110), 1));
     p.setBrush(i == 0 ? QColor(Qt::white) : kPageEdge);
     p.drawRoundedRect(pages, 3, 3);
   }
 }
 
-void Spine(QPainter& p, const QRect& r) {
+void Spine(QPainter& p, const QRect& full) {
+  // The fold runs down the pages, not over the cover's edge above them.
+  const QRect r = full.adjusted(0, kPagesTop, 0, 0);
   QLinearGradient g(r.topLeft(), r.topRight());
   g.setColorAt(0, Qt::white);
   g.setColorAt(0.42, QColor(226, 222, 214));
@@ -106,8 +114,10 @@ void TabRow(QPainter& p, const QRect&) {
 }
 
 void LargeTab(QPainter& p, const QRect& r) {
-  Tab(p, QRectF(r).adjusted(2, 4, -2, 0), kTabBehind, 8);
-  p.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), kLeatherDark);
+  // Covers the selected look below it entirely; a dark seam shows that the
+  // tab stands behind the page.
+  Tab(p, QRectF(r), kTabBehind, 8);
+  p.fillRect(QRect(r.left() + 1, r.bottom() - 2, r.width() - 2, 3), kLeatherDark);
 }
 
 void SmallTab(QPainter& p, const QRect& r) {
@@ -214,13 +224,13 @@ void Cover(QPainter& p, const QRect& r) {
   p.setPen(kGold);
   p.drawText(titleBox, Qt::AlignCenter, QStringLiteral("Tapquill"));
   // A quill over three keys.
-  const QPointF k(b.center().x() + 3, b.top() + 190);
+  const QPointF k(b.center().x() + 3, b.top() + 236);
   p.setPen(QPen(kGold, 1.5));
   for (int i = -1; i <= 1; ++i) p.drawRoundedRect(QRectF(k.x() + i * 34 - 14, k.y(), 28, 26), 4, 4);
   QPainterPath quill;
-  quill.moveTo(k.x() - 40, k.y() - 6);
-  quill.cubicTo(k.x() - 10, k.y() - 40, k.x() + 30, k.y() - 70, k.x() + 60, k.y() - 80);
-  quill.cubicTo(k.x() + 40, k.y() - 50, k.x() + 10, k.y() - 20, k.x() - 40, k.y() - 6);
+  quill.moveTo(k.x() - 30, k.y() - 6);
+  quill.cubicTo(k.x() - 6, k.y() - 30, k.x() + 24, k.y() - 54, k.x() + 50, k.y() - 64);
+  quill.cubicTo(k.x() + 34, k.y() - 40, k.x() + 8, k.y() - 16, k.x() - 30, k.y() - 6);
   p.setBrush(QColor(kGold.red(), kGold.green(), kGold.blue(), 90));
   p.drawPath(quill);
 }
