@@ -111,8 +111,10 @@ class TExamEvent : public TTextEvent {
 class TTextBlockEvent : public TCustomTextEvent {
  public:
   static constexpr int kBlockViewHeight = 200;
-  static constexpr int kCreditLeft = 20;
-  static constexpr int kCreditTop = 250;
+  // The credit sits in the bottom of the text's box, under the line: lower
+  // down it would run into the strip and the typing screen.
+  static constexpr int kCreditLeft = kViewLeft;
+  static constexpr int kCreditTop = kViewTop + kBlockViewHeight - 18;
 
   TTextBlockEvent(const std::string& eventLine, TextKind kind);
   void ShowPage() override;

@@ -135,7 +135,9 @@ TEventPageStg::TEventPageStg() : TStorageForm("EventPageStg") {
   }
   EventMsg->hide();
 
-  CreditLbl = AddLabel(this, "CreditLbl", QPoint(20, 250), PixelFont("Arial", 12), Qt::darkGray);
+  QFont credit = PixelFont("Arial", 12);
+  credit.setItalic(true);
+  CreditLbl = AddLabel(this, "CreditLbl", QPoint(50, 202), credit, Qt::darkGray);
 
   NewKeys = AddPanel("NewKeys", 540, 110);
   NewKeys->SetTransparent();

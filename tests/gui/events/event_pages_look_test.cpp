@@ -172,6 +172,31 @@ TEST_F(EventPagesLookTest, TextInProgressWithMarkedWords) {
   event.Run();
 }
 
+TEST_F(EventPagesLookTest, ParagraphWithItsCredit) {
+  TParagraphEvent event("event=PARAGRAPH;1;FILE:Speed\\S01Para.kls;FALSE");
+  PageScript script;
+  script.When(
+      [&] { return event.InLoop(); },
+      [&] {
+        Type("Sit tall, let your shoulders drop and keep your wrists level.\r", 0.15);
+        Type("Rest your fingers on the home row before every new line.\r", 0.15);
+        Type("Look at the text, not at your hands; trust your fingers.\r", 0.15);
+        Type("An even beat is worth more than a burst of speed.\r", 0.15);
+        Type("Slow is sm", 0.15);
+        TEventPageStg* stg = EventPageStg();
+        EXPECT_EQ(stg->CreditLbl->Caption().toStdString(), "\u00a9 Tapquill sayings for typists");
+        EXPECT_TRUE(stg->CreditLbl->isVisible());
+        EXPECT_FALSE(stg->CreditLbl->geometry().intersects(stg->Screen1->geometry()));
+        EXPECT_FALSE(stg->CreditLbl->geometry().intersects(stg->LeftConsole->geometry()));
+        EXPECT_FALSE(event.ExerciseView->geometry().intersects(stg->LeftConsole->geometry()));
+        ExpectAllOnThePage();
+        Shoot("paragraph_with_credit");
+        Press(Qt::Key_Escape);
+      });
+  host.AnswerNext(true);
+  event.Run();
+}
+
 TEST_F(EventPagesLookTest, FinishedExam) {
   TExamEvent event("event=EXAM;1;FILE:Beginner\\L01Exam.kls;FALSE;30;30;0");
   EventSetup setup;

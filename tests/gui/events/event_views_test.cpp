@@ -216,6 +216,30 @@ TEST_F(EventViewsTest, LeavingGivesEveryStorageControlBack) {
   EXPECT_TRUE(book->TitleConsole->isVisibleTo(book.get()));
 }
 
+TEST_F(EventViewsTest, TheTimeAPageWasShownCountsTowardsTheLesson) {
+  struct Case {
+    int seconds;
+    int minutes;
+  } cases[] = {{170, 3}, {165, 2}, {46, 1}, {45, 0}, {4200, 60}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.seconds);
+    auto student = std::make_unique<TUser>("Ann");
+    student->BookMark.Chapter = 2;
+    SetCurrentUser(std::move(student));
+    TMessageEvent event("event=MESSAGE;0;Text;Title");
+    PageScript script;
+    script.When([&] { return event.InLoop(); },
+                [&] {
+                  host.now += c.seconds * kSecond;
+                  Press(Qt::Key_Return);
+                });
+    EXPECT_EQ(event.Run(), kEventNext);
+    EXPECT_EQ(CurrentUser().StudyMinutes, c.minutes);
+    EXPECT_EQ(CurrentUser().LessonMinutes, c.minutes);
+    EXPECT_EQ(CurrentUser().ChapterSeconds[2], std::min(c.seconds, 3600 + c.seconds % 60));
+  }
+}
+
 class MessageEventTest : public test::EventPageTest {
  protected:
   void SetUp() override {
