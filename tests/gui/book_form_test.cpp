@@ -248,6 +248,21 @@ TEST_F(BookFormTest, ARefusedCloseKeepsTheWindowOpen) {
   EXPECT_TRUE(ApplicationTerminated());
 }
 
+TEST_F(BookFormTest, CaretStopsBlinkingWithoutInputAndBlinksAgainOnAKey) {
+  const int flash = QApplication::cursorFlashTime();
+  ASSERT_GT(flash, 0);
+  book->show();
+  book->SetLayout(0);
+  book->NameField->show();
+  book->SetCaretBlinkTimeout(20);
+  QTest::qWait(60);
+  EXPECT_EQ(QApplication::cursorFlashTime(), 0);
+  QTest::keyClick(book->NameField->lineEdit(), Qt::Key_A);
+  EXPECT_EQ(QApplication::cursorFlashTime(), flash);
+  book.reset();  // the book leaves the flash time as it found it
+  EXPECT_EQ(QApplication::cursorFlashTime(), flash);
+}
+
 TEST_F(BookFormTest, PaintsTheOpenBookWithWhitePagesOnTheBackground) {
   book->SetLayout(2);
   book->show();

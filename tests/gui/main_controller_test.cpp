@@ -471,6 +471,21 @@ TEST_F(ProgramTest, SmallScreensAskAndShowTheNavigationBar) {
   }
 }
 
+TEST_F(ProgramTest, TheSettingsRecordWhetherTheBookIsEnlarged) {
+  PageScript script;
+  script
+      .When([] { return Current<TCoverView>() && Current<TCoverView>()->InLoop(); },
+            [] { BookForm()->LogVisitor->click(); })
+      .When(Showing(kMenuGuided), [] {
+        BookForm()->resize(1100, 900);
+        EXPECT_EQ(BookForm()->Book->pos(), QPoint((1100 - 769) / 2, (900 - 520) / 2));
+        CloseWindow();
+      });
+  Run();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(SetupValue("MaximizedBook"), "1");
+}
+
 TEST_F(ProgramTest, SoundsFollowTheStudentsChoice) {
   PageScript script;
   SignInAs(script, "lee");

@@ -130,6 +130,7 @@ class TBookForm : public QWidget {
   void UserInput();
   // How long a caret blinks after the last key or click.
   static constexpr int kCaretBlinkMs = 5000;
+  void SetCaretBlinkTimeout(int ms) { blinkTimer_->start(ms); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
