@@ -620,7 +620,8 @@ def reach_line(new_keys):
 
 def mix_line(new_keys, known, rng, count=8):
     """Short groups of the new keys with learned ones."""
-    letters = [c for c in known if c.isalpha() and c.islower()] or list(known)
+    # Sorted: a set of letters iterates in an order that changes from run to run.
+    letters = sorted(c for c in known if c.isalpha() and c.islower()) or sorted(known)
     groups = []
     for _ in range(count):
         a = rng.choice(new_keys)
@@ -665,7 +666,8 @@ def build():
         drill_words = [w for w in drill_words if set(w) <= known]
         if new.isupper():
             drill_words = [w.capitalize() for w in drill_words if w[0].upper() in new]
-        keyb = [reach_line(new if new.isupper() else new[:6])]
+        # Home keys have no reach, so a home-row lesson has no reach line.
+        keyb = [line for line in [reach_line(new if new.isupper() else new[:6])] if line]
         if lower_new and any(c.isalpha() for c in lower_new):
             keyb.append(mix_line([c for c in lower_new if c.isalpha()], known, rng))
         if "words" in spec:

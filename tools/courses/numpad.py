@@ -81,9 +81,9 @@ def build():
     for number, (new, title, intro, speed, accuracy) in enumerate(LESSONS, 1):
         known += new
         rng = random.Random(number * 31)
-        digits = [c for c in known if c.isdigit()]
+        digits = sorted(c for c in known if c.isdigit())
         decimal = "." in known
-        ops = "".join(c for c in known if c in "+-*/")
+        ops = "".join(sorted(c for c in known if c in "+-*/"))
         pic = f"Np{number}.pic"
         lesson = Lesson(title, new, pic, f"New keys: {' '.join(new)}", percent=80)
         p = f"Numpad\\N{number:02d}"
