@@ -32,7 +32,6 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
 int RunProgram(const StartOptions& options) {
   auto book = std::make_unique<TBookForm>();
   SetBookForm(book.get());
-  CreateStorageForms();
   RegisterEventPages();
   auto navigate = std::make_unique<TNavigate>(book.get());
   TMain::SetNavigate(navigate.get());

@@ -1,6 +1,7 @@
 #pragma once
-// The program block: creates the application, the book window, the storage
-// forms and the navigation bar, and hands control to the main controller.
+// The program block: creates the application, the book window and the
+// navigation bar, and hands control to the main controller (which makes the
+// storage forms once the window is up).
 
 #include <QApplication>
 

@@ -27,6 +27,7 @@
 #include "gui/shell/qt_text.h"
 #include "gui/shell/sounds.h"
 #include "gui/shell/startup_trace.h"
+#include "gui/storage/storage_forms.h"
 
 namespace tq {
 namespace {
@@ -182,8 +183,9 @@ bool TMain::StartUp(const StartOptions& options) {
   book->show();
   QCoreApplication::processEvents();
   StartupMark("first window");
-  // The pictures are not needed before the cover shows: the window is up
-  // before they are read.
+  // The storage forms and the pictures are not needed before the cover
+  // shows: the window is up before they are made and read.
+  CreateStorageForms();
   book->LoadArtwork(QDir::currentPath());
   book->CreateCoverControls();
   if (FileExists("Book.pic")) book->CoverPic->LoadFromFile(QStringLiteral("Book.pic"));

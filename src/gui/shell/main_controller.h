@@ -6,8 +6,8 @@
 // the student picks another tab or closes the window. There is no global
 // event loop: every page runs its own, and the tab loop sits above them.
 //
-// The book window, the storage forms and the navigation bar exist before
-// Run (the program block creates them).
+// The book window and the navigation bar exist before Run (the program
+// block creates them); the storage forms are made once the window shows.
 
 #include <string>
 
