@@ -112,10 +112,10 @@ TEST_F(BookFormTest, ConsoleStyleChoosesTheFrontBackground) {
 TEST_F(BookFormTest, WindowHasItsClientSizeAndTheBookInTheMiddle) {
   book->show();
   EXPECT_EQ(book->size(), QSize(898, 739));
-  EXPECT_EQ(book->Book->geometry(), QRect((898 - 769) / 2, (739 - 520) / 2, 769, 520));
+  EXPECT_EQ(book->Book->geometry(), QRect((898 - 779) / 2, (739 - 520) / 2, 779, 520));
   EXPECT_EQ(book->BookCover->geometry(), QRect((898 - 329) / 2, (739 - 504) / 2, 329, 504));
   book->resize(1001, 801);
-  EXPECT_EQ(book->Book->pos(), QPoint((1001 - 769) / 2, (801 - 520) / 2));
+  EXPECT_EQ(book->Book->pos(), QPoint((1001 - 779) / 2, (801 - 520) / 2));
 }
 
 TEST_F(BookFormTest, CaptionsComeFromTheStringTable) {

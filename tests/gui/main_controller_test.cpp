@@ -478,7 +478,7 @@ TEST_F(ProgramTest, TheSettingsRecordWhetherTheBookIsEnlarged) {
             [] { BookForm()->LogVisitor->click(); })
       .When(Showing(kMenuGuided), [] {
         BookForm()->resize(1100, 900);
-        EXPECT_EQ(BookForm()->Book->pos(), QPoint((1100 - 769) / 2, (900 - 520) / 2));
+        EXPECT_EQ(BookForm()->Book->pos(), QPoint((1100 - 779) / 2, (900 - 520) / 2));
         CloseWindow();
       });
   Run();

@@ -25,17 +25,16 @@ struct FileEntry {
   const char* file;
 };
 
-constexpr FileEntry kFiles[] = {
-    {"TabRowPic", "TabRow.pic"},       {"Image4", "Paper.pic"},
-    {"PageSeparator", "Spine.pic"},    {"MenuGuided", "TabStudying.pic"},
-    {"MenuRevision", "TabReview.pic"}, {"MenuInfo", "TabStatistics.pic"},
-    {"MenuLogo", "TabInfo.pic"},       {"MenuOptions", "TabSettings.pic"},
-    {"MenuExit", "TabExit.pic"},       {"HideSettings", "TabHidden.pic"},
-    {"ConsolePic1", "Console1.pic"},   {"ConsolePic2", "Console2.pic"},
-    {"BeginB", "BtnBegin.pic"},        {"Next", "BtnNext.pic"},
-    {"Back", "BtnBack.pic"},           {"Cancel", "BtnCancel.pic"},
-    {"SkipF", "BtnSkipF.pic"},         {"SkipB", "BtnSkipB.pic"},
-};
+// Pictures named otherwise than their control; the others are
+// "art/<control>.png".
+constexpr FileEntry kFiles[] = {{"Image4", "Paper"}, {"Image1", "TitlePic"}};
+
+// The controls of the book window that show pictures from files.
+constexpr const char* kPictureControls[] = {
+    "BackGround32",  "TabRowPic", "Image4",      "MenuGuided",  "MenuRevision",
+    "MenuInfo",      "MenuLogo",  "MenuOptions", "MenuExit",    "HideSettings",
+    "PageSeparator", "Image1",    "ConsolePic1", "ConsolePic2", "BeginB",
+    "Next",          "Back",      "SkipF",       "SkipB",       "Cancel"};
 
 QPainterPath TopRoundedRect(const QRectF& r, qreal radius) {
   QPainterPath path;
@@ -61,9 +60,13 @@ void Tab(QPainter& p, const QRectF& r, const QColor& color, qreal radius) {
 }  // namespace
 
 QString FileOf(const QString& controlName) {
+  bool known = false;
+  for (const char* c : kPictureControls) known |= controlName == QLatin1String(c);
+  if (!known) return {};
+  QString name = controlName;
   for (const FileEntry& e : kFiles)
-    if (controlName == QLatin1String(e.control)) return QString::fromLatin1(e.file);
-  return {};
+    if (controlName == QLatin1String(e.control)) name = QString::fromLatin1(e.file);
+  return QStringLiteral("art/") + name + QStringLiteral(".png");
 }
 
 void Background(QPainter& p, const QRect& r) {

@@ -10,8 +10,9 @@
 
 namespace tq::artwork {
 
-// The picture file of a control of the book window ("TabRowPic" ->
-// "TabRow.pic"), or an empty text for controls that only draw.
+// The picture file of a control of the book window, relative to the
+// program directory ("TabRowPic" -> "art/TabRowPic.png"), or an empty text
+// for controls that only draw.
 QString FileOf(const QString& controlName);
 
 void Background(QPainter& p, const QRect& r);

@@ -8,6 +8,10 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "core/shell/strings.h"
 #include "gui/shell/artwork.h"
 #include "gui/shell/form_view.h"
@@ -17,6 +21,14 @@ namespace tq {
 namespace {
 
 TBookForm* g_bookForm = nullptr;
+
+// Decoding a picture passes through full-size copies of it; the allocator
+// keeps the freed space unless asked to hand it back.
+void ReleaseFreedMemory() {
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
+}
 
 const QColor kSilver(192, 192, 192);
 const QColor kMaroon(128, 0, 0);
@@ -144,6 +156,8 @@ void TBookForm::CreateBook() {
   TitleLogo = MakeLabel(Book, "TitleLogo", QPoint(419, 33), small, kSilver);
   TitleOptions = MakeLabel(Book, "TitleOptions", QPoint(484, 33), small, kSilver);
   TitleExit = MakeLabel(Book, "TitleExit", QPoint(681, 32), large, kMaroon);
+  for (TLabel* title : {TitleGuided, TitleRevision, TitleInfo, TitleLogo, TitleOptions})
+    title->SetShadow(true);
   TitleExit->SetAutoSize(false);
   TitleExit->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
   TitleExit->resize(57, 20);
@@ -172,7 +186,7 @@ void TBookForm::CreateConsole() {
   ConsolePic2 = MakeImage(BtnConsole, "ConsolePic2", QRect(0, 0, 193, 80),
                           [](QPainter& p, const QRect& r) { artwork::Console(p, r, 2); });
   auto button = [this](const char* name, int left, artwork::Glyph glyph) {
-    return MakeImage(BtnConsole, name, QRect(left, 13, 48, 44),
+    return MakeImage(BtnConsole, name, QRect(left, 13, 52, 44),
                      [glyph](QPainter& p, const QRect& r) { artwork::ConsoleButton(p, r, glyph); });
   };
   SkipB = button("SkipB", 10, artwork::Glyph::SkipBack);
@@ -253,13 +267,28 @@ void TBookForm::CreateCoverControls() {
 }
 
 void TBookForm::LoadArtwork(const QString& programDir) {
-  const QDir dir(programDir);
-  for (TImage* image : findChildren<TImage*>()) {
+  const QString background = QDir(programDir).filePath(artwork::FileOf(BackGround32->objectName()));
+  if (QFileInfo::exists(background)) BackGround32->LoadFromFile(background, true);
+  ReleaseFreedMemory();
+  artworkDir_ = programDir;
+  if (!Book->isHidden()) LoadBookArtwork();
+}
+
+void TBookForm::LoadBookArtwork() {
+  if (artworkDir_.isEmpty()) return;
+  const QDir dir(artworkDir_);
+  artworkDir_.clear();
+  for (TImage* image : Book->findChildren<TImage*>()) {
     const QString file = artwork::FileOf(image->objectName());
     if (file.isEmpty()) continue;
     const QString path = dir.filePath(file);
-    if (QFileInfo::exists(path)) image->LoadFromFile(path);
+    if (QFileInfo::exists(path)) image->LoadFromFile(path, true);
   }
+  // The pages show the paper picture through them, with its shading at the
+  // spine, instead of white rectangles on it.
+  if (!Image4->Picture().isNull())
+    for (TPanel* page : {WidePage, LeftPage, RightPage}) page->SetTransparent();
+  ReleaseFreedMemory();
 }
 
 void TBookForm::SetLayout(int mode) {
@@ -271,6 +300,7 @@ void TBookForm::SetLayout(int mode) {
       BookCover->show();
       break;
     case 1:
+      LoadBookArtwork();
       Book->show();
       BookCover->hide();
       WidePage->show();
@@ -279,6 +309,7 @@ void TBookForm::SetLayout(int mode) {
       PageSeparator->hide();
       break;
     case 2:
+      LoadBookArtwork();
       Book->show();
       BookCover->hide();
       WidePage->hide();

@@ -22,7 +22,9 @@ class TBookForm : public QWidget {
   // The client size of the window and the design size of the book.
   static constexpr int kClientWidth = 898;
   static constexpr int kClientHeight = 739;
-  static constexpr int kBookWidth = 769;
+  // The book is as wide as its paper and tab row pictures (the forms gave
+  // the panel 769 pixels, which cut 10 pixels off the paper's right edge).
+  static constexpr int kBookWidth = 779;
   static constexpr int kBookDesignHeight = 649;
   static constexpr int kBookHeight = 520;  // set at run time
 
@@ -49,7 +51,8 @@ class TBookForm : public QWidget {
   // Centres the book and the cover in the client area.
   void CenterBook();
   // Loads the window's pictures from the program directory where present;
-  // missing ones are drawn. Cheap to skip: the drawn look is complete.
+  // missing ones are drawn. The background comes at once; the book's own
+  // pictures when the book first opens (the cover does not show them).
   void LoadArtwork(const QString& programDir);
   // Makes the cover's edit box and buttons. Standard controls cost a good
   // part of the start-up time, so they are made once the window shows (at
@@ -151,8 +154,11 @@ class TBookForm : public QWidget {
   void RestartCaretBlink();
   void StopCaretBlink();
 
+  void LoadBookArtwork();
+
   int buttonSet_ = 0;
   int consoleStyle_ = 0;
+  QString artworkDir_;  // empty: nothing (more) to load
   QTimer* blinkTimer_;
   int caretFlashTime_;
 };

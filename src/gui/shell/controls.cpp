@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cstdlib>
 
 namespace tq {
 
@@ -26,22 +27,54 @@ TImage::TImage(QWidget* parent, const char* name) : QWidget(parent) {
   setAttribute(Qt::WA_TranslucentBackground);
 }
 
-bool TImage::LoadFromFile(const QString& path) {
+bool TImage::LoadFromFile(const QString& path, bool mayReduce) {
   QImageReader reader(path);
   reader.setDecideFormatFromContent(true);
   QImage image = reader.read();
   if (image.isNull()) return false;
-  SetPicture(QPixmap::fromImage(std::move(image)));
+  QImage reduced = mayReduce ? ReducedIfSoft(image) : QImage();
+  if (!reduced.isNull()) {
+    SetPicture(QPixmap::fromImage(std::move(reduced)));
+    drawSize_ = image.size();
+  } else {
+    SetPicture(QPixmap::fromImage(std::move(image)));
+  }
   return true;
+}
+
+QImage ReducedIfSoft(const QImage& image) {
+  // Only worth it for large pictures; each side must stay a few pixels.
+  constexpr int kFactor = 4;
+  constexpr int kMaxDifference = 3;  // per colour channel, out of 255
+  if (image.width() * image.height() < 256 * 256) return {};
+  const QImage full = image.convertToFormat(QImage::Format_ARGB32);
+  QImage small = full.scaled(full.width() / kFactor, full.height() / kFactor, Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+  const QImage back = small.scaled(full.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          .convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < full.height(); ++y) {
+    const auto* a = reinterpret_cast<const QRgb*>(full.constScanLine(y));
+    const auto* b = reinterpret_cast<const QRgb*>(back.constScanLine(y));
+    for (int x = 0; x < full.width(); ++x) {
+      if (std::abs(qRed(a[x]) - qRed(b[x])) > kMaxDifference ||
+          std::abs(qGreen(a[x]) - qGreen(b[x])) > kMaxDifference ||
+          std::abs(qBlue(a[x]) - qBlue(b[x])) > kMaxDifference ||
+          std::abs(qAlpha(a[x]) - qAlpha(b[x])) > kMaxDifference)
+        return {};
+    }
+  }
+  return small;
 }
 
 void TImage::SetPicture(const QPixmap& picture) {
   picture_ = picture;
+  drawSize_ = QSize();
   update();
 }
 
 void TImage::ClearPicture() {
   picture_ = QPixmap();
+  drawSize_ = QSize();
   update();
 }
 
@@ -58,8 +91,11 @@ void TImage::SetStretch(bool stretch) {
 void TImage::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (!picture_.isNull()) {
+    if (!drawSize_.isEmpty()) p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (stretch_)
       p.drawPixmap(rect(), picture_);
+    else if (!drawSize_.isEmpty())
+      p.drawPixmap(QRect(QPoint(0, 0), drawSize_), picture_);
     else
       p.drawPixmap(0, 0, picture_);
   } else if (painter_) {
@@ -119,6 +155,11 @@ void TLabel::SetTransparent(bool transparent) {
   update();
 }
 
+void TLabel::SetShadow(bool shadow) {
+  shadow_ = shadow;
+  update();
+}
+
 void TLabel::SetBackground(const QColor& color) {
   background_ = color;
   update();
@@ -149,6 +190,10 @@ void TLabel::showEvent(QShowEvent* event) {
 void TLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (!transparent_) p.fillRect(rect(), background_);
+  if (shadow_) {
+    p.setPen(QColor(0, 0, 0, 110));
+    p.drawText(rect().translated(1, 1), TextFlags(), caption_);
+  }
   p.setPen(color_);
   p.drawText(rect(), TextFlags(), caption_);
 }

@@ -31,7 +31,8 @@ class TImage : public QWidget {
 
   // A picture file, its format recognised by content whatever the
   // extension. False (and the picture left empty) when it cannot be read.
-  bool LoadFromFile(const QString& path);
+  // A soft picture may be kept at a quarter of its size (see below).
+  bool LoadFromFile(const QString& path, bool mayReduce = false);
   void SetPicture(const QPixmap& picture);
   const QPixmap& Picture() const { return picture_; }
   // Frees the picture (the bitmap becomes 0 x 0).
@@ -48,9 +49,16 @@ class TImage : public QWidget {
 
  private:
   QPixmap picture_;
+  // The size the picture is drawn at when it was kept reduced.
+  QSize drawSize_;
   Painter painter_;
   bool stretch_ = false;
 };
+
+// A picture without sharp detail (a gradient) kept at a quarter of its width
+// and height looks the same drawn back at full size and takes a sixteenth of
+// the memory. The reduced picture when that holds, otherwise a null image.
+QImage ReducedIfSoft(const QImage& image);
 
 class TLabel : public QWidget {
  public:
@@ -69,6 +77,9 @@ class TLabel : public QWidget {
   // A transparent label paints no background.
   void SetTransparent(bool transparent);
   void SetBackground(const QColor& color);
+  // A soft dark shadow under the text keeps light text readable on any
+  // picture.
+  void SetShadow(bool shadow);
 
   ClickHandler OnClick;
 
@@ -91,6 +102,7 @@ class TLabel : public QWidget {
   bool wordWrap_ = false;
   bool autoSize_ = true;
   bool transparent_ = true;
+  bool shadow_ = false;
 };
 
 // A container; white or another colour unless transparent.
