@@ -4,6 +4,7 @@
 #include <string>
 
 #include "admin/admin.h"
+#include "admin_fixture.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 
@@ -14,19 +15,7 @@ using test::FakeHost;
 using test::TempDir;
 using test::WriteFile;
 
-class KbdCommandTest : public ::testing::Test {
- protected:
-  void SetUp() override { host.Install(); }
-  int Run(const CommandArgs& args) {
-    out.str("");
-    err.str("");
-    return admin::Run(args, out, err);
-  }
-  FakeHost host;
-  TempDir dir;
-  std::ostringstream out;
-  std::ostringstream err;
-};
+class KbdCommandTest : public AdminCommandTest {};
 
 const char kLayout[] =
     "$version=5\r\n"

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "admin/admin.h"
+#include "admin_fixture.h"
 #include "core/files/data_file.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
@@ -63,18 +64,9 @@ std::string Joerg() {
   return r.bytes;
 }
 
-class UsersCommandTest : public ::testing::Test {
+class UsersCommandTest : public AdminCommandTest {
  protected:
-  void SetUp() override { host.Install(); }
-  int Run(const CommandArgs& args) {
-    out.str("");
-    err.str("");
-    return admin::Run(args, out, err);
-  }
   std::string Base() const { return dir / "userbase.kl4"; }
-  test::FakeHost host;
-  test::TempDir dir;
-  std::ostringstream out, err;
 };
 
 TEST_F(UsersCommandTest, ListsTheNamesSortedInUtf8) {
