@@ -646,18 +646,18 @@ def build():
         "Each text of a lesson uses only the keys learned up to it.",
     ]
     known = set()
-    for number, spec in enumerate(LESSONS, 1):
-        new = spec["keys"]
+    for number, plan in enumerate(LESSONS, 1):
+        new = plan["keys"]
         known |= set(new)
         rng = random.Random(number * 97)
         pic = f"Ch{number}.pic"
-        lesson = Lesson(spec["title"], new, pic, spec["extradesc"])
+        lesson = Lesson(plan["title"], new, pic, plan["extradesc"])
         p = f"Beginner\\L{number:02d}"
 
         # 1. The new keys: a message page with the picture, then the drill.
         lesson.add("New keys", 3,
-                   course.message(p + "Intro.kls", spec["intro"], spec["title"], pic),
-                   course.typed("NEWKEYS", 1, p + "New.kls", [spec["newkeys"]]))
+                   course.message(p + "Intro.kls", plan["intro"], plan["title"], pic),
+                   course.typed("NEWKEYS", 1, p + "New.kls", [plan["newkeys"]]))
 
         # 2. Keyboard drill: reaches, groups, words and a phrase or two.
         lower_new = "".join(c for c in new if c.islower() or not c.isalpha())
@@ -670,18 +670,18 @@ def build():
         keyb = [line for line in [reach_line(new if new.isupper() else new[:6])] if line]
         if lower_new and any(c.isalpha() for c in lower_new):
             keyb.append(mix_line([c for c in lower_new if c.isalpha()], known, rng))
-        if "words" in spec:
+        if "words" in plan:
             # Punctuation, digits and symbols: drill them in their own words.
-            drill_words = spec["words"][5:] + spec["words"][:5]
+            drill_words = plan["words"][5:] + plan["words"][:5]
         keyb += wrap_words(drill_words[:12], 40)
-        keyb += spec.get("keyb_extra", [])
-        if "sentences" in spec:
-            keyb += spec["sentences"][:2]
+        keyb += plan.get("keyb_extra", [])
+        if "sentences" in plan:
+            keyb += plan["sentences"][:2]
         lesson.add("Keyboard drill", 4, course.typed("KEYBOARD", 1, p + "Keyb.kls", keyb))
 
         # 3. Word drill: each word typed until it is right three times.
-        if "words" in spec:
-            wd = spec["words"]
+        if "words" in plan:
+            wd = plan["words"]
         else:
             wd = words_from(bank, known, must=new.lower(), count=16, seed=number + 1000)
             if new.isupper():
@@ -692,18 +692,18 @@ def build():
         lesson.add("Word drill", 4, course.typed("WORD", 1, p + "Word.kls", wrap_words(wd, 40)))
 
         # 4. Sentences or paragraphs.
-        if "sentences" in spec:
+        if "sentences" in plan:
             lesson.add("Sentences", 4,
-                       course.typed("SENTENCE", 1, p + "Sent.kls", spec["sentences"], "FALSE"))
-        elif "paragraphs" in spec:
+                       course.typed("SENTENCE", 1, p + "Sent.kls", plan["sentences"], "FALSE"))
+        elif "paragraphs" in plan:
             lesson.add("Paragraphs", 4,
-                       course.typed("PARAGRAPH", 1, p + "Para.kls", spec["paragraphs"], "FALSE"))
+                       course.typed("PARAGRAPH", 1, p + "Para.kls", plan["paragraphs"], "FALSE"))
 
         # 5. A text typed in one go.
-        lesson.add("Text", 4, course.typed("TEXT", 1, p + "Text.kls", spec["text"], "FALSE"))
+        lesson.add("Text", 4, course.typed("TEXT", 1, p + "Text.kls", plan["text"], "FALSE"))
 
         # 6. Sometimes a game.
-        game = spec.get("game")
+        game = plan.get("game")
         if game:
             kind = game[0]
             if kind == "BUBBLES":
@@ -720,7 +720,7 @@ def build():
         # 7. The exam closes the lesson: pass it to go on.
         i = number - 1
         lesson.add("Lesson exam", 3,
-                   course.typed("EXAM", 1, p + "Exam.kls", spec["exam"], "FALSE",
+                   course.typed("EXAM", 1, p + "Exam.kls", plan["exam"], "FALSE",
                                 str(EXAM_SPEED[i]), str(EXAM_ACCURACY[i]),
                                 str(EXAM_RHYTHM[i])))
         course.lessons.append(lesson)

@@ -333,24 +333,24 @@ def build():
         "Made by tools/courses/make_courses.py; edit the generator, not this file.",
         "The course names no key groups: every exercise may use every key.",
     ]
-    for number, spec in enumerate(LESSONS, 1):
+    for number, plan in enumerate(LESSONS, 1):
         pic = f"Sp{number}.pic"
         speed, accuracy, rhythm = EXAMS[number - 1]
-        lesson = Lesson(spec["title"], "", pic,
+        lesson = Lesson(plan["title"], "", pic,
                         f"Exam: {speed // 5} wpm, accuracy {accuracy}%")
         p = f"Speed\\S{number:02d}"
         intro = [
-            f"Lesson {number}: {spec['title']}.",
-            f"This lesson ends with an exam of {len(spec['exam'])} lines. To pass it, type at "
+            f"Lesson {number}: {plan['title']}.",
+            f"This lesson ends with an exam of {len(plan['exam'])} lines. To pass it, type at "
             f"least {speed // 5} words ({speed} characters) a minute, with an accuracy of "
             f"{accuracy}% or more on the results page and a rhythm of {rhythm}% or better.",
             "Warm up with the paragraphs and the text first. If a line goes wrong, do not stop: "
             "keep the beat and carry on.",
         ]
         lesson.add("Paragraphs", 6,
-                   course.message(p + "Intro.kls", intro, spec["title"], pic, left=False),
-                   course.typed("PARAGRAPH", 1, p + "Para.kls", spec["paragraphs"], "FALSE"))
-        lesson.add("Text", 7, course.typed("TEXT", 1, p + "Text.kls", spec["text"], "FALSE"))
+                   course.message(p + "Intro.kls", intro, plan["title"], pic, left=False),
+                   course.typed("PARAGRAPH", 1, p + "Para.kls", plan["paragraphs"], "FALSE"))
+        lesson.add("Text", 7, course.typed("TEXT", 1, p + "Text.kls", plan["text"], "FALSE"))
         kind, word_file, storm = GAMES[number - 1]
         title = {"CLOUDS": "Game: Clouds", "WORDTRIS": "Game: WordTris",
                  "BUBBLES": "Game: Bubbles"}[kind]
@@ -359,7 +359,7 @@ def build():
             from course_lib import Event
             lesson.add("Story typing", 8, Event("TEXT", 1, "ASK:*.exm", ["FALSE"]))
         lesson.add("Exam", 6,
-                   course.typed("EXAM", 1, p + "Exam.kls", spec["exam"], "FALSE", str(speed),
+                   course.typed("EXAM", 1, p + "Exam.kls", plan["exam"], "FALSE", str(speed),
                                 str(accuracy), str(rhythm)))
         course.lessons.append(lesson)
     return course

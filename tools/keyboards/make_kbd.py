@@ -172,9 +172,9 @@ KEYPAD = [
 KEYPAD_LEFT_UNITS = 11  # the keypad covers the last four key columns
 
 
-def label_fields(spec):
-    """The label fields of a key spec "abc" (unshifted, shifted, AltGr)."""
-    fields = ["" if c == " " else c for c in spec]
+def label_fields(plan):
+    """The label fields of a key plan "abc" (unshifted, shifted, AltGr)."""
+    fields = ["" if c == " " else c for c in plan]
     while fields and fields[-1] == "":
         fields.pop()
     return fields
@@ -219,15 +219,15 @@ def write_main_block(w, lay):
     y0, y1, y2, y3, y4 = (y_of(r) for r in range(5))
 
     w.comment("Digit row")
-    for i, spec in enumerate(lay["row0"]):
-        w.key("key", DIGIT_FINGERS[i], x_of(i), y0, KEY, KEY, "", label_fields(spec))
+    for i, plan in enumerate(lay["row0"]):
+        w.key("key", DIGIT_FINGERS[i], x_of(i), y0, KEY, KEY, "", label_fields(plan))
     w.key("backspacekey", 8, x_of(13), y0, width_of(2), KEY, "da", [])
 
     w.comment()
     w.comment("Top letter row")
     w.key("tabkey", 1, x_of(0), y1, width_of(1.5), KEY, "da", [])
-    for i, spec in enumerate(lay["row1"]):
-        w.key("key", LETTER_FINGERS[i], x_of(1.5 + i), y1, KEY, KEY, "", label_fields(spec))
+    for i, plan in enumerate(lay["row1"]):
+        w.key("key", LETTER_FINGERS[i], x_of(1.5 + i), y1, KEY, KEY, "", label_fields(plan))
     if iso:
         w.comment("The two-row Enter of this layout")
         w.key("enterkey", 8, x_of(13.75), y1, width_of(1.25), height_of(2), "da", [])
@@ -238,9 +238,9 @@ def write_main_block(w, lay):
     w.comment("Home row: the left hand rests on the first four keys, the right hand on")
     w.comment("the four from the seventh on; the ridged keys guide the index fingers.")
     w.key("capslockkey", 1, x_of(0), y2, width_of(1.75), KEY, "das", ["Caps"])
-    for i, spec in enumerate(lay["row2"]):
+    for i, plan in enumerate(lay["row2"]):
         w.key("key", LETTER_FINGERS[i], x_of(1.75 + i), y2, KEY, KEY, key_flags(2, i),
-              label_fields(spec))
+              label_fields(plan))
     if not iso:
         w.key("enterkey", 8, x_of(12.75), y2, width_of(2.25), KEY, "da", [])
 
@@ -252,8 +252,8 @@ def write_main_block(w, lay):
         w.key("key", 1, x_of(1.25), y3, KEY, KEY, "", label_fields(lay["isokey"]))
     else:
         w.key("shiftcontrolkey", 1, x_of(0), y3, width_of(2.25), KEY, "da", ["1", "Shift"])
-    for i, spec in enumerate(lay["row3"]):
-        w.key("key", LETTER_FINGERS[i], x_of(2.25 + i), y3, KEY, KEY, "", label_fields(spec))
+    for i, plan in enumerate(lay["row3"]):
+        w.key("key", LETTER_FINGERS[i], x_of(2.25 + i), y3, KEY, KEY, "", label_fields(plan))
     w.key("shiftcontrolkey", 8, x_of(12.25), y3, width_of(2.75), KEY, "da", ["1", "Shift"])
 
     w.comment()
