@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QWidget>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/files/paths.h"
 #include "gui/shell/form_view.h"
+#include "gui/shell/sounds.h"
 #include "gui/storage/storage_form.h"
 #include "gui/storage/storage_forms.h"
 
@@ -73,6 +76,21 @@ ParentSnapshot StorageParents() {
   for (TStorageForm* form : StorageForms().All())
     for (QWidget* w : form->findChildren<QWidget*>()) snapshot.emplace_back(w, w->parentWidget());
   return snapshot;
+}
+
+void ShippedProgramTest::SetUp() {
+  host.Install();
+  ResetSounds();
+  oldDir = QDir::currentPath();
+  std::filesystem::copy(TAPQUILL_DATA_DIR, program.path(),
+                        std::filesystem::copy_options::recursive |
+                            std::filesystem::copy_options::overwrite_existing);
+}
+
+void ShippedProgramTest::TearDown() {
+  ResetSounds();
+  QDir::setCurrent(oldDir);
+  ResetApplicationTerminated();
 }
 
 }  // namespace tq::test

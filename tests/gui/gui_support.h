@@ -3,13 +3,17 @@
 // local loops, a program directory laid out from the shipped material, and
 // a snapshot of which parent every storage-form control has.
 
+#include <gtest/gtest.h>
+
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "support/fake_host.h"
 #include "support/temp_dir.h"
 
 class QWidget;
@@ -56,6 +60,20 @@ class ProgramDir {
  private:
   TempDir dir_;
   TempDir windows_;
+};
+
+// A test that runs the program in-process on a copy of the whole shipped
+// program directory, with a fake host, and puts back the current folder,
+// the sound slots and the termination flag that a run changes.
+class ShippedProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  FakeHost host;
+  TempDir program;
+  TempDir windows;
+  QString oldDir;
 };
 
 // Every control of every storage form with its parent.

@@ -243,28 +243,7 @@ class Student : public QObject {
   double opened_ = 0;
 };
 
-class StudyingEndToEndTest : public testing::Test {
- protected:
-  void SetUp() override {
-    host.Install();
-    ResetSounds();
-    oldDir = QDir::currentPath();
-    // The whole shipped program directory.
-    std::filesystem::copy(TAPQUILL_DATA_DIR, program.path(),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
-  }
-  void TearDown() override {
-    ResetSounds();
-    QDir::setCurrent(oldDir);
-    ResetApplicationTerminated();
-  }
-
-  test::FakeHost host;
-  test::TempDir program;
-  test::TempDir windows;
-  QString oldDir;
-};
+class StudyingEndToEndTest : public test::ShippedProgramTest {};
 
 TEST_F(StudyingEndToEndTest, LessonOneTypedThroughAndStoredInTheUserBase) {
   Student student(host);

@@ -47,21 +47,8 @@ void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
   QTest::keyClick(BookForm(), key, mods);
 }
 
-class CoursePagesTest : public testing::Test {
+class CoursePagesTest : public test::ShippedProgramTest {
  protected:
-  void SetUp() override {
-    host.Install();
-    ResetSounds();
-    oldDir = QDir::currentPath();
-    std::filesystem::copy(TAPQUILL_DATA_DIR, program.path(),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
-  }
-  void TearDown() override {
-    ResetSounds();
-    QDir::setCurrent(oldDir);
-    ResetApplicationTerminated();
-  }
   int Run() { return RunProgram(StartOptions{program.path(), windows.path()}); }
 
   static void SignIn(PageScript& script, const QString& name = "Ida") {
@@ -74,10 +61,6 @@ class CoursePagesTest : public testing::Test {
         .When(Showing<TNewUserView>, [] { BookForm()->UserYes->click(); });
   }
 
-  test::FakeHost host;
-  test::TempDir program;
-  test::TempDir windows;
-  QString oldDir;
 };
 
 TEST_F(CoursePagesTest, WelcomeOffersTheIntroductionOnlyWhenThereIsOne) {
