@@ -8,6 +8,7 @@
 #include "core/files/paths.h"
 #include "core/records/user.h"
 #include "core/shell/ini_file.h"
+#include "core/shell/strings.h"
 #include "core/shell/program_settings.h"
 #include "gui/pages/about_view.h"
 #include "gui/pages/sign_in_views.h"
@@ -111,6 +112,24 @@ TEST_F(ProgramTest, NewStudentIsCreatedAndRemembered) {
   EXPECT_EQ(&CurrentUser().DifficultKeys(), &DifficultKeys());
   EXPECT_EQ(CurrentUser().GetContents(), "Beginner.cnt");
   EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ProgramTest, ATranslationFileChangesTheProgramsTexts) {
+  test::WriteFile(dir.File("Tapquill.lng"), "8000=, bist du neu hier?\r\n");
+  PageScript script;
+  std::string question;
+  SignInAs(script, "eva", false);
+  script
+      .When([] { return Current<TNewUserView>() != nullptr; },
+            [&] {
+              question = BookForm()->NewUserLbl->Caption().toStdString();
+              BookForm()->UserYes->click();
+            })
+      .When(Showing(kMenuGuided), CloseWindow);
+  EXPECT_EQ(Run(), TMain::kEnded);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(question, "Eva, bist du neu hier?");
+  ResetStringTable();
 }
 
 TEST_F(ProgramTest, NamesThatSignInAsVisitor) {

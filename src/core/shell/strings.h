@@ -29,6 +29,9 @@ namespace tq {
 // The text of an entry; an unknown number gives the empty text.
 const std::string& Str(int id);
 
+// The translation file the program looks for in its program directory.
+inline constexpr const char* kTranslationFile = "Tapquill.lng";
+
 // Reads a translation file: lines "number=text" (the text is everything after
 // the first "=", blanks kept; "\n" in it stands for a line break). Lines that
 // are not of that form are skipped. Returns the number of entries replaced,

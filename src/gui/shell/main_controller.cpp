@@ -172,6 +172,10 @@ bool TMain::StartUp(const StartOptions& options) {
   // All relative file names (sounds, pictures, the user base template, the
   // data files) are relative to the program directory.
   if (!options.programDir.empty()) QDir::setCurrent(QString::fromStdString(options.programDir));
+  // A translation in the program directory replaces the built-in English
+  // texts before anything is read or shown.
+  ResetStringTable();
+  if (FileExists(kTranslationFile)) LoadTranslation(kTranslationFile);
 
   Settings() = TProgramSettings{};
   Settings().Create(SettingsPaths{".\\", options.windowsDir});
