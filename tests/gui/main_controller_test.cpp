@@ -74,6 +74,23 @@ class ProgramTest : public testing::Test {
   }
   static void CloseWindow() { BookForm()->close(); }
 
+  // Signs in a new name, answers Yes to the question it asks and closes the
+  // window on the Studying tab; the question as it was shown.
+  std::string NewStudentQuestion(const QString& typed) {
+    PageScript script;
+    std::string question;
+    SignInAs(script, typed, false);
+    script
+        .When([] { return Current<TNewUserView>() != nullptr; },
+              [&] {
+                question = BookForm()->NewUserLbl->Caption().toStdString();
+                BookForm()->UserYes->click();
+              })
+        .When(Showing(kMenuGuided), CloseWindow);
+    EXPECT_EQ(Run(), TMain::kEnded);
+    EXPECT_TRUE(script.Done());
+    return question;
+  }
   std::string SetupValue(const std::string& key) {
     return TIniFile(dir.File("KLSetup.ini")).ReadString("General Settings", key);
   }
@@ -90,19 +107,7 @@ class ProgramTest : public testing::Test {
 };
 
 TEST_F(ProgramTest, NewStudentIsCreatedAndRemembered) {
-  PageScript script;
-  std::string question;
-  SignInAs(script, "  ann lee", false);
-  script
-      .When([] { return Current<TNewUserView>() != nullptr; },
-            [&] {
-              question = BookForm()->NewUserLbl->Caption().toStdString();
-              BookForm()->UserYes->click();
-            })
-      .When(Showing(kMenuGuided), CloseWindow);
-  EXPECT_EQ(Run(), TMain::kEnded);
-  EXPECT_TRUE(script.Done());
-  EXPECT_EQ(question, "Ann Lee, are you a new user?");
+  EXPECT_EQ(NewStudentQuestion("  ann lee"), "Ann Lee, are you a new user?");
   EXPECT_EQ(UserbaseSize(), TUser::UserRecordSize);
   auto user = TUser::FindUser("ANN LEE");
   ASSERT_NE(user, nullptr);
@@ -116,19 +121,7 @@ TEST_F(ProgramTest, NewStudentIsCreatedAndRemembered) {
 
 TEST_F(ProgramTest, ATranslationFileChangesTheProgramsTexts) {
   test::WriteFile(dir.File("Tapquill.lng"), "8000=, bist du neu hier?\r\n");
-  PageScript script;
-  std::string question;
-  SignInAs(script, "eva", false);
-  script
-      .When([] { return Current<TNewUserView>() != nullptr; },
-            [&] {
-              question = BookForm()->NewUserLbl->Caption().toStdString();
-              BookForm()->UserYes->click();
-            })
-      .When(Showing(kMenuGuided), CloseWindow);
-  EXPECT_EQ(Run(), TMain::kEnded);
-  EXPECT_TRUE(script.Done());
-  EXPECT_EQ(question, "Eva, bist du neu hier?");
+  EXPECT_EQ(NewStudentQuestion("eva"), "Eva, bist du neu hier?");
   ResetStringTable();
 }
 
