@@ -21,8 +21,8 @@ void BM_ReadLineOneMegabyte(benchmark::State& state) {
     while (f.ReadLine(l) == kFileGood) ++lines;
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
-  state.counters["lines"] = benchmark::Counter(static_cast<double>(lines),
-                                               benchmark::Counter::kAvgIterations);
+  state.counters["lines"] =
+      benchmark::Counter(static_cast<double>(lines), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_ReadLineOneMegabyte)->Unit(benchmark::kMillisecond);
 

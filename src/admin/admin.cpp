@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq::admin {
 
@@ -69,11 +69,21 @@ std::string JsonString(const std::string& ansi) {
   std::string out = "\"";
   for (char c : AnsiToUtf8(ansi)) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           char buf[8];

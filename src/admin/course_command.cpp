@@ -12,8 +12,8 @@
 #include "admin/admin.h"
 #include "core/course/contents.h"
 #include "core/exercises/event_factory.h"
+#include "core/files/ansi.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 

@@ -7,8 +7,8 @@
 
 #include "admin/admin.h"
 #include "core/exercises/key_data_ext.h"
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
-#include "core/shell/ansi.h"
 
 namespace tq::admin {
 namespace {

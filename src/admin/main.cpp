@@ -1,3 +1,5 @@
 #include "admin/admin.h"
 
-int main(int argc, char** argv) { return tq::admin::RunAdmin(argc, argv); }
+int main(int argc, char** argv) {
+  return tq::admin::RunAdmin(argc, argv);
+}

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "admin/admin.h"
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/busy_retry.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 
 namespace tq::admin {
 namespace {

@@ -1,3 +1,5 @@
 #include "gui/shell/application.h"
 
-int main(int argc, char** argv) { return tq::RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+  return tq::RunApplication(argc, argv);
+}

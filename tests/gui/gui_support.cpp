@@ -1,4 +1,4 @@
-#include "gui_support.h"
+#include "gui/gui_support.h"
 
 #include <gtest/gtest.h>
 
@@ -82,9 +82,9 @@ void ShippedProgramTest::SetUp() {
   host.Install();
   ResetSounds();
   oldDir = QDir::currentPath();
-  std::filesystem::copy(TAPQUILL_DATA_DIR, program.path(),
-                        std::filesystem::copy_options::recursive |
-                            std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy(
+      TAPQUILL_DATA_DIR, program.path(),
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
 }
 
 void ShippedProgramTest::TearDown() {

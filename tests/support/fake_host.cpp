@@ -33,7 +33,11 @@ void FakeHost::Sleep(uint32_t ms) {
   now += ms / 86400000.0;
 }
 
-std::string FakeHost::ShortDateText(double dateTime) { return FormatShortDate(dateTime); }
-std::string FakeHost::LongTimeText(double dateTime) { return FormatLongTime(dateTime); }
+std::string FakeHost::ShortDateText(double dateTime) {
+  return FormatShortDate(dateTime);
+}
+std::string FakeHost::LongTimeText(double dateTime) {
+  return FormatLongTime(dateTime);
+}
 
 }  // namespace tq::test

@@ -4,14 +4,14 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/course/bookmark.h"
 #include "core/course/course_reader.h"
-#include "core/course/study_codes.h"
 #include "core/course/study_interface.h"
+#include "core/exercises/study_codes.h"
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
+#include "core/records/bookmark.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
@@ -181,11 +181,11 @@ int TChapter::Study(TBookMark& bookmark, bool& finished, TUser& student, StudyIn
   if (bookmark.Exercise < 1) bookmark.Exercise = 1;
   if (bookmark.Exercise > count + 1) {
     bookmark.Exercise = count + 1;
-    return kExerciseOverflow;
+    return kErrorExerciseOverflow;
   }
   if (bookmark.Mode == TBookMark::kModeReview) {
     // The last row is no exercise to run.
-    if (bookmark.Exercise > count) return kExerciseOverflow;
+    if (bookmark.Exercise > count) return kErrorExerciseOverflow;
     return Exercises[static_cast<std::size_t>(bookmark.Exercise - 1)].Run(bookmark, finished,
                                                                           student);
   }
@@ -231,7 +231,7 @@ int TChapter::RunExercise(TBookMark& bookmark, TUser& student, StudyInterface& u
   if (code == kStudyStop) return code;
   if (code < 0) {
     // A bookmark whose event lies beyond the exercise: start it afresh.
-    ReportErrorCode(kContentsError, code);
+    ReportErrorCode(kErrorContents, code);
     bookmark.Event = 1;
     return kStudyGoOn;
   }

@@ -1,10 +1,10 @@
 #include "core/course/contents.h"
 
-#include "core/course/bookmark.h"
-#include "core/course/study_codes.h"
+#include "core/exercises/study_codes.h"
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
+#include "core/records/bookmark.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/strings.h"
 
@@ -71,7 +71,7 @@ int TContents::Load(std::string_view fileName, TUser& student) {
     Chapters.clear();
     student.KeyGroups.clear();
     student.ChapterCount = 0;
-    return kContentsInvalid;
+    return kErrorContentsInvalid;
   }
   student.ChapterCount = ChapterCount();
   return 0;
@@ -107,7 +107,7 @@ int TContents::Study(TUser& student, bool& finished, StudyInterface& ui) {
   if (bookmark.Chapter > count + 1) {
     finished = true;
     bookmark.Chapter = count;
-    r = kChapterOverflow;
+    r = kErrorChapterOverflow;
   } else {
     for (;;) {
       bool lessonFinished = false;
@@ -134,7 +134,7 @@ int TContents::Study(TUser& student, bool& finished, StudyInterface& ui) {
       r = 0;
     }
   }
-  if (r < 0) ReportErrorCode(kContentsError, r);
+  if (r < 0) ReportErrorCode(kErrorContents, r);
   return r;
 }
 

@@ -3,9 +3,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
-#include "core/shell/ansi.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
 

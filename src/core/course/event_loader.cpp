@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "core/course/bookmark.h"
 #include "core/exercises/event_factory.h"
 #include "core/exercises/event_line.h"
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
+#include "core/records/bookmark.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 
 namespace tq {
 

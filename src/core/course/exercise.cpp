@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/course/bookmark.h"
 #include "core/course/course_reader.h"
-#include "core/course/study_codes.h"
+#include "core/exercises/study_codes.h"
 #include "core/files/data_file.h"
+#include "core/records/bookmark.h"
 #include "core/shell/strings.h"
 
 namespace tq {

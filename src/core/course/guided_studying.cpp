@@ -1,12 +1,13 @@
 #include "core/course/guided_studying.h"
 
-#include "core/course/study_codes.h"
 #include "core/course/study_interface.h"
+#include "core/exercises/study_codes.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/user.h"
 #include "core/shell/errors.h"
 #include "core/shell/program_settings.h"
+#include "core/shell/strings.h"
 
 namespace tq {
 
@@ -20,7 +21,7 @@ int TIntroduction::Run(TUser& student, StudyInterface& ui) {
     auto contents = std::make_unique<TContents>();
     int status = contents->Create(kIntroductionFile, student);
     if (status != 0) {
-      ReportErrorCode(kFatalIntroduction, status);
+      ReportErrorCode(kErrorFatalIntroduction, status);
       return 0;
     }
     Contents = std::move(contents);
@@ -66,7 +67,7 @@ int TGuidedStudying::Run(TUser& student, StudyInterface& ui) {
     contents_ = std::make_unique<TContents>();
     int status = contents_->Create(student.GetContents(), student);
     if (status != 0) {
-      ReportErrorCode(kFatalContents, status);
+      ReportErrorCode(kErrorFatalContents, status);
       ui.Halt();
       return kStudyStop;
     }
@@ -74,7 +75,7 @@ int TGuidedStudying::Run(TUser& student, StudyInterface& ui) {
                                ? Settings().KeyboardFile(kDefaultKeyboardFile)
                                : contents_->Keyboard;
     if (!ui.LoadKeyboardLayout(keyboard)) {
-      ReportError(-1, keyboard + " not found!");
+      ReportError(kErrorFileNotFound, keyboard + Str(kStrKeyboardNotFound));
       ui.Halt();
       return kStudyStop;
     }

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "core/course/bookmark.h"
 #include "core/course/contents.h"
+#include "core/records/bookmark.h"
 
 namespace tq {
 

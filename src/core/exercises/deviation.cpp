@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq {
 namespace {

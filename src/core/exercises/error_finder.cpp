@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
-#include "core/shell/ansi.h"
 
 namespace tq {
 namespace {
@@ -160,8 +160,9 @@ void TErrorFinder::RecordErrors(std::string_view Expected, std::string_view Type
   for (std::size_t i = 1; i <= t.size(); ++i) {
     const char expected = e.At(i);
     if (Match(e, i, t, i)) {
-      // Two fillers facing each other stand for no key at all.
-      if (expected != kAlignFiller) keys.AddKeystroke(expected, false);
+      // The alignment never puts two of its fillers opposite each other, so
+      // a match is always a real key, character 164 included.
+      keys.AddKeystroke(expected, false);
     } else if (expected != kAlignFiller && expected != ' ') {
       keys.AddKeystroke(expected, true);
     } else if (expected == kAlignFiller && i > 1 && t.At(i) == t.At(i - 1)) {

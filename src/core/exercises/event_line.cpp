@@ -1,8 +1,8 @@
 #include "core/exercises/event_line.h"
 
-#include "core/course/study_codes.h"
+#include "core/exercises/study_codes.h"
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
-#include "core/shell/ansi.h"
 
 namespace tq {
 
@@ -15,6 +15,15 @@ const std::string& EventLine::Field(std::size_t index) const {
 
 bool EventLine::MessagePictureLeft() const {
   return Has(kPicturePlaceField) && AnsiUpperCase(Field(kPicturePlaceField)) == "LEFT";
+}
+
+ExamMinimums EventLine::ExamLineMinimums() const {
+  ExamMinimums m;
+  if (Count() != kExamLineFields) return m;
+  m.Speed = StrToIntDef(Field(kExamSpeedField), 0);
+  m.Accuracy = StrToIntDef(Field(kExamSpeedField + 1), 0);
+  m.Rhythm = StrToIntDef(Field(kExamSpeedField + 2), 0);
+  return m;
 }
 
 int StudyCodeOfEventResult(int pageResult) {

@@ -7,11 +7,15 @@
 // delimiter, no empty fields):
 //   0 "event"   1 type   2 weight   3 text source   4.. the event's own
 // A message line goes on with 4 the page title, 5 a picture file and
-// 6 "LEFT" for a picture at the left edge.
+// 6 "LEFT" for a picture at the left edge. An exam line of exactly eight
+// fields goes on with 4 its options, 5 the minimum speed (characters a
+// minute), 6 the minimum accuracy and 7 the minimum rhythm.
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/exercises/exam_check.h"
 
 namespace tq {
 
@@ -30,6 +34,8 @@ class EventLine {
   static constexpr std::size_t kTitleField = 4;
   static constexpr std::size_t kPictureField = 5;
   static constexpr std::size_t kPicturePlaceField = 6;
+  static constexpr std::size_t kExamLineFields = 8;
+  static constexpr std::size_t kExamSpeedField = 5;
 
   explicit EventLine(std::string_view line);
 
@@ -47,6 +53,10 @@ class EventLine {
   const std::string& MessageTitle() const { return Field(kTitleField); }
   const std::string& MessagePicture() const { return Field(kPictureField); }
   bool MessagePictureLeft() const;
+
+  // Exams: the minimums of an eight-field line; any other line, or a field
+  // that is not a whole number, asks for nothing there.
+  ExamMinimums ExamLineMinimums() const;
 
  private:
   std::vector<std::string> fields_;

@@ -1,15 +1,13 @@
 #include "core/exercises/event_text.h"
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/program_settings.h"
 
 namespace tq {
 namespace {
-
-constexpr int kErrorInEvent = -501;
 
 bool HasPrefix(std::string_view source, std::string_view prefix) {
   return source.size() >= prefix.size() && SameText(source.substr(0, prefix.size()), prefix);

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 

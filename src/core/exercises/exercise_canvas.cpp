@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq {
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq {
 

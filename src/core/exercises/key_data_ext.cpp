@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/strings.h"
 
 namespace tq {
 namespace {
 
-constexpr int kWrongVersion = -89;
-constexpr int kBadField = -11;  // "textfile field error"
 constexpr const char* kVersion = "5";
 
 constexpr char kTab = 9;
@@ -109,7 +107,7 @@ class KeyFileReader {
   // A line this reader will not guess at: skipped and reported.
   void Reject(int lineNo, int textId) {
     Note(lineNo, textId);
-    if (!data_.Quiet) ReportError(kBadField, data_.Messages.back());
+    if (!data_.Quiet) ReportError(kErrorFileField, data_.Messages.back());
   }
 
   TKeyDataExt& data_;
@@ -263,10 +261,10 @@ int TKeyDataExt::LoadFromFile(std::string_view FileName) {
     return status;
   }
   if (Trim(file.Version) != kVersion) {
-    Messages.push_back(name + ": #" + IntToStr(kWrongVersion) + " " + ErrorMessage(kWrongVersion) +
-                       " (\"" + file.Version + "\")");
-    if (!Quiet) ReportError(kWrongVersion, name);
-    return kWrongVersion;
+    Messages.push_back(name + ": #" + IntToStr(kErrorFileVersion) + " " +
+                       ErrorMessage(kErrorFileVersion) + " (\"" + file.Version + "\")");
+    if (!Quiet) ReportError(kErrorFileVersion, name);
+    return kErrorFileVersion;
   }
 
   // Count the header lines so that messages name the line of the file.

@@ -2,8 +2,8 @@
 
 #include "core/exercises/exercise_canvas.h"
 #include "core/exercises/key_data_ext.h"
+#include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
-#include "core/shell/ansi.h"
 #include "core/shell/strings.h"
 
 namespace tq {

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "core/exercises/analyzer.h"
+#include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
-#include "core/shell/ansi.h"
 #include "core/shell/strings.h"
 
 namespace tq {

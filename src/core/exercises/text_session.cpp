@@ -4,8 +4,8 @@
 #include "core/exercises/event_line.h"
 #include "core/exercises/key_data_ext.h"
 #include "core/exercises/text_blocks.h"
+#include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
-#include "core/shell/ansi.h"
 
 namespace tq {
 namespace {

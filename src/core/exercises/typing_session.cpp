@@ -1,6 +1,6 @@
 #include "core/exercises/typing_session.h"
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq {
 

@@ -1,6 +1,6 @@
 #include "core/exercises/view_canvas.h"
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq {
 

@@ -1,12 +1,14 @@
 #include "core/exercises/word_view_canvas.h"
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq {
 
 namespace {
 
-int ArrowMargin(int fontHeight) { return static_cast<int>(RoundEven(fontHeight * 0.5)) + 3; }
+int ArrowMargin(int fontHeight) {
+  return static_cast<int>(RoundEven(fontHeight * 0.5)) + 3;
+}
 
 }  // namespace
 

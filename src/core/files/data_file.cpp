@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/files/ansi.h"
 #include "core/files/paths.h"
-#include "core/shell/ansi.h"
 
 namespace tq {
 namespace {
@@ -171,12 +171,18 @@ void TTextFile::ReadHeader() {
     std::string key = AsciiLower(f[0]);
     // A known key without a value sets its field to the empty text.
     std::string value = f.size() > 1 ? f[1] : std::string();
-    if (key == "$version") Version = value;
-    else if (key == "$copyright") Copyright = value;
-    else if (key == "$longdesc") LongDesc = value;
-    else if (key == "$description") Description = value;
-    else if (key == "$author") Author = value;
-    else if (key == "$fileformat") Crypted = AsciiLower(value) == "crypted";
+    if (key == "$version")
+      Version = value;
+    else if (key == "$copyright")
+      Copyright = value;
+    else if (key == "$longdesc")
+      LongDesc = value;
+    else if (key == "$description")
+      Description = value;
+    else if (key == "$author")
+      Author = value;
+    else if (key == "$fileformat")
+      Crypted = AsciiLower(value) == "crypted";
     if (Status != kFileGood) break;
   }
   HasVersion = !Trim(Version).empty();
@@ -278,8 +284,9 @@ int TRecFile::ReadBytes(char* buf, int64_t n) {
 int TRecFile::ReadInteger(int32_t& value) {
   unsigned char b[4];
   if (ReadBytes(reinterpret_cast<char*>(b), 4) != kFileGood) return Status;
-  value = static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-                               static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
+  value =
+      static_cast<int32_t>(static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
+                           static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
   return Status;
 }
 
@@ -301,8 +308,8 @@ int TRecFile::ReadShortString(std::string& s, int capacity) {
   char buf[256];
   if (ReadBytes(buf, capacity + 1) != kFileGood) return Status;
   // A length byte beyond the capacity (a damaged record) is held to it.
-  std::size_t len = std::min<std::size_t>(static_cast<unsigned char>(buf[0]),
-                                          static_cast<std::size_t>(capacity));
+  std::size_t len =
+      std::min<std::size_t>(static_cast<unsigned char>(buf[0]), static_cast<std::size_t>(capacity));
   s.assign(buf + 1, len);
   return Status;
 }
@@ -352,7 +359,9 @@ int TRecFile::WriteShortString(std::string_view s, int capacity) {
   return WriteBytes(b.data(), static_cast<int64_t>(b.size()));
 }
 
-int TRecFile::WriteString255(std::string_view s) { return WriteShortString(s, 255); }
+int TRecFile::WriteString255(std::string_view s) {
+  return WriteShortString(s, 255);
+}
 
 int TRecFile::WriteWideArray(const std::vector<uint16_t>& a, int highIndex) {
   std::size_t n = highIndex < 0 ? 0 : static_cast<std::size_t>(highIndex) + 1;

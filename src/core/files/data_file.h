@@ -75,9 +75,9 @@ class TFile {
   // Reads up to n bytes at Position without moving it; -1 on a platform failure.
   int64_t ReadAt(int64_t pos, char* buf, int64_t n);
 
-  std::string pending_;          // bytes written but not yet on disk
-  int64_t pendingStart_ = 0;     // their file position
-  std::string cache_;            // read-ahead of text lines
+  std::string pending_;       // bytes written but not yet on disk
+  int64_t pendingStart_ = 0;  // their file position
+  std::string cache_;         // read-ahead of text lines
   int64_t cacheStart_ = -1;
 };
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq {
 namespace fs = std::filesystem;
@@ -27,7 +27,9 @@ bool Exists(const std::string& native) {
   return ::stat(native.c_str(), &st) == 0;
 }
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+bool IsSeparator(char c) {
+  return c == '/' || c == '\\';
+}
 
 }  // namespace
 
@@ -145,8 +147,7 @@ std::vector<std::string> MatchFiles(std::string_view mask) {
     std::string name = e->d_name;
     if (name == "." || name == ".." || !MatchesMask(name, pattern)) continue;
     struct stat st;
-    if (::stat((dir + "/" + name).c_str(), &st) == 0 && S_ISREG(st.st_mode))
-      names.push_back(name);
+    if (::stat((dir + "/" + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
   }
   ::closedir(d);
   // Folders list in no particular order here; an alphabetical list (ignoring

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
-#include "core/shell/ansi.h"
 #include "core/shell/strings.h"
 
 namespace tq {
@@ -77,8 +77,10 @@ void TDifficultKeys::FoldNewCounts() {
     const int64_t e = NewErrors[i];
     // The history forgets like a window of about 40 keystrokes: 40 or more
     // new ones replace it completely.
-    float f = static_cast<float>(h - 40) * -0.025f;
-    if (f < 0) f = 0;
+    // F is the single nearest 1 - h/40: one division of exact integers,
+    // rounded once (a product with 0.025 lands a unit above it and turns
+    // the rounding of halves the wrong way).
+    const float f = h >= 40 ? 0.0f : static_cast<float>(40 - h) / 40.0f;
     int64_t total = static_cast<int64_t>(TotalCount[i]) + h;
     if (total > kTotalCeiling) total = kTotalReset;
     TotalCount[i] = ClampToInt32(total);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/busy_retry.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
@@ -43,8 +43,9 @@ int TtopTen::Open(TRecFile& file, int share) {
   retry.question = Str(kStrTopTenBusy) + Str(kStrTopTenTryAgain);
   int result = OpenWithRetry(file, FileName, share, retry);
   if (result == kFileOpenFailed)
-    ReportError(share == TRecFile::kShareDenyWrite ? -802 : -801,
-                tableName_ + Str(kStrTopTenOpenFailed));
+    ReportError(
+        share == TRecFile::kShareDenyWrite ? kErrorTimeOutDenyWrite : kErrorTimeOutExclusive,
+        tableName_ + Str(kStrTopTenOpenFailed));
   return result;
 }
 

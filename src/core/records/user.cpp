@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/busy_retry.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
@@ -130,7 +130,7 @@ enum class BaseSize { kCurrent, kPrevious, kUnknown };
 BaseSize CheckBaseSize(const TRecFile& file) {
   if (file.IsWholeRecords(kRecordSize)) return BaseSize::kCurrent;
   if (file.IsWholeRecords(kOldRecordSize)) return BaseSize::kPrevious;
-  ReportError(-1517, file.FileName);
+  ReportError(kErrorUserbaseVersion, file.FileName);
   return BaseSize::kUnknown;
 }
 
@@ -367,8 +367,8 @@ int TUser::OpenUserbase(TRecFile& file, int mode) {
                                  : TRecFile::kShareNone;
   int result = OpenWithRetry(file, UserbasePath(), share, retry);
   if (result == kFileOpenFailed) {
-    if (mode == -1) ReportError(-801, Str(kStrUserbaseOpenFailed));
-    if (mode == -2) ReportError(-802, Str(kStrUserbaseOpenFailed));
+    if (mode == -1) ReportError(kErrorTimeOutExclusive, Str(kStrUserbaseOpenFailed));
+    if (mode == -2) ReportError(kErrorTimeOutDenyWrite, Str(kStrUserbaseOpenFailed));
   }
   return result;
 }
@@ -423,7 +423,7 @@ std::unique_ptr<TUser> TUser::CreateUser(std::string_view name) {
     result = OpenUserbase(file, -1);
   }
   if (result != kFileGood) {
-    ReportError(-1505, UserbasePath());
+    ReportError(kErrorUserbaseOpen, UserbasePath());
     file.Close();
     return nullptr;
   }
@@ -441,7 +441,7 @@ std::unique_ptr<TUser> TUser::CreateUser(std::string_view name) {
   }
   int closed = file.Close();
   if (closed != kFileClosed) {
-    ReportErrorCode(-1505, closed);
+    ReportErrorCode(kErrorUserbaseOpen, closed);
     return nullptr;
   }
   if (existing < 0) {
@@ -490,7 +490,7 @@ bool TUser::ConvertUserbase() {
     return false;
   }
   if (oldFile.IsWholeRecords(kRecordSize)) {
-    ReportError(-1517, oldPath);
+    ReportError(kErrorUserbaseVersion, oldPath);
     oldFile.Close();
     newFile.Close();
     return false;

@@ -59,7 +59,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/course/bookmark.h"
+#include "core/records/bookmark.h"
 #include "core/records/difficult_keys.h"
 
 namespace tq {

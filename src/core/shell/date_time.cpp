@@ -35,9 +35,9 @@ const long kEpochOffset = DaysFromCivil(1899, 12, 30);
 }  // namespace
 
 double EncodeDateTime(const DateParts& p) {
-  double days = static_cast<double>(DaysFromCivil(p.year, static_cast<unsigned>(p.month),
-                                                  static_cast<unsigned>(p.day)) -
-                                    kEpochOffset);
+  double days = static_cast<double>(
+      DaysFromCivil(p.year, static_cast<unsigned>(p.month), static_cast<unsigned>(p.day)) -
+      kEpochOffset);
   return days + (p.hour * 3600.0 + p.minute * 60.0 + p.second) / 86400.0;
 }
 

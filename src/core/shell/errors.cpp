@@ -1,8 +1,8 @@
 #include "core/shell/errors.h"
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
-#include "core/shell/ansi.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
 #include "core/shell/version.h"
@@ -17,41 +17,42 @@ struct ErrorText {
 };
 
 constexpr ErrorText kErrorTexts[] = {
-    {0, "(0)", 0},
-    {-1, "File not found", 0},
-    {-2, "File open failed", 0},
-    {-3, "File already open", 0},
-    {-4, "out of memory for file", 0},
-    {-5, "File write error", 0},
-    {-6, "File close failed / write failed", 0},
-    {-10, "out of file request", 0},
-    {-11, "textfile field error", 0},
-    {-88, "textfile row over 255 char", 0},
-    {-89, "wrong file version", 0},
-    {-500, "Error in Main-procedure", 0},
-    {-501, "Error in Event", 0},
-    {-801, nullptr, kStrTimeOutExclusive},
-    {-802, nullptr, kStrTimeOutDenyWrite},
-    {-901, "Database files not found", 0},
-    {-910, "Username already exists, new was not be created", 0},
-    {-1001, "User bookmark vs. Chapter data overflow", 0},
-    {-1052, "Contents detected error", 0},
-    {-1095, "Contents file description invalid", 0},
-    {-1202, "User bookmark vs. exercise data overflow", 0},
-    {-1505, "Cannot open User database", 0},
-    {-1517, "Warning: Wrong Userbase file version, size mitsmatch", 0},
-    {-2532, "Problems with network features", 0},
-    {-3321, " Problems in Difficult Keys event", 0},
-    {-5452,
-     "WWW-browser/email software is not properly installed or file extension launch error", 0},
-    {-5633, "Fatal Contents Error; Program halted", 0},
-    {-5733, "Fatal Introduction file error", 0},
-    {-6123, "Contents file(s) *.CNT not available, program halted", 0},
-    {-6633, "Error when renaming default userbase to:", 0},
-    {-6634, "Error when copying default userbase to:", 0},
-    {-6635, "Error when setting default attributes to:", 0},
-    {-8001, "Cannot open an html file, web browser is propably not properly installed", 0},
-    {-9977, "Windows is currently using Large Fonts setting. Program requires small fonts.", 0},
+    {kErrorPlain, "(0)", 0},
+    {kErrorFileNotFound, "File not found", 0},
+    {kErrorFileOpen, "File open failed", 0},
+    {kErrorFileAlreadyOpen, "File already open", 0},
+    {kErrorFileMemory, "out of memory for file", 0},
+    {kErrorFileWrite, "File write error", 0},
+    {kErrorFileClose, "File close failed / write failed", 0},
+    {kErrorFileRequest, "out of file request", 0},
+    {kErrorFileField, "textfile field error", 0},
+    {kErrorRowTooLong, "textfile row over 255 char", 0},
+    {kErrorFileVersion, "wrong file version", 0},
+    {kErrorMain, "Error in Main-procedure", 0},
+    {kErrorInEvent, "Error in Event", 0},
+    {kErrorTimeOutExclusive, nullptr, kStrTimeOutExclusive},
+    {kErrorTimeOutDenyWrite, nullptr, kStrTimeOutDenyWrite},
+    {kErrorDatabaseNotFound, "Database files not found", 0},
+    {kErrorUserExists, "Username already exists, new was not be created", 0},
+    {kErrorChapterOverflow, "User bookmark vs. Chapter data overflow", 0},
+    {kErrorContents, "Contents detected error", 0},
+    {kErrorContentsInvalid, "Contents file description invalid", 0},
+    {kErrorExerciseOverflow, "User bookmark vs. exercise data overflow", 0},
+    {kErrorUserbaseOpen, "Cannot open User database", 0},
+    {kErrorUserbaseVersion, "Warning: Wrong Userbase file version, size mitsmatch", 0},
+    {kErrorNetwork, "Problems with network features", 0},
+    {kErrorDifficultKeys, " Problems in Difficult Keys event", 0},
+    {-5452, "WWW-browser/email software is not properly installed or file extension launch error",
+     0},
+    {kErrorFatalContents, "Fatal Contents Error; Program halted", 0},
+    {kErrorFatalIntroduction, "Fatal Introduction file error", 0},
+    {kErrorNoContentsFiles, "Contents file(s) *.CNT not available, program halted", 0},
+    {kErrorRenameUserbase, "Error when renaming default userbase to:", 0},
+    {kErrorCopyUserbase, "Error when copying default userbase to:", 0},
+    {kErrorSetAttributes, "Error when setting default attributes to:", 0},
+    {kErrorHtml, "Cannot open an html file, web browser is propably not properly installed", 0},
+    {kErrorLargeFonts,
+     "Windows is currently using Large Fonts setting. Program requires small fonts.", 0},
 };
 
 std::string& LogPath() {
@@ -102,7 +103,11 @@ int ReportErrorCode(int code, int detailCode) {
   return Report(code, detail, detail + " = " + IntToStr(detailCode));
 }
 
-void SetErrorLogPath(std::string_view path) { LogPath() = std::string(path); }
-const std::string& ErrorLogPath() { return LogPath(); }
+void SetErrorLogPath(std::string_view path) {
+  LogPath() = std::string(path);
+}
+const std::string& ErrorLogPath() {
+  return LogPath();
+}
 
 }  // namespace tq

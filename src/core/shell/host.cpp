@@ -19,9 +19,7 @@ class SilentHost final : public Host {
         std::chrono::steady_clock::now().time_since_epoch());
     return static_cast<uint32_t>(ms.count());
   }
-  void Sleep(uint32_t ms) override {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-  }
+  void Sleep(uint32_t ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
   void ProcessMessages() override {}
   std::string ShortDateText(double dateTime) override { return FormatShortDate(dateTime); }
   std::string LongTimeText(double dateTime) override { return FormatLongTime(dateTime); }
@@ -35,7 +33,11 @@ Host* g_host = &g_silent;
 
 }  // namespace
 
-Host& GetHost() { return *g_host; }
-void SetHost(Host* host) { g_host = host ? host : &g_silent; }
+Host& GetHost() {
+  return *g_host;
+}
+void SetHost(Host* host) {
+  g_host = host ? host : &g_silent;
+}
 
 }  // namespace tq

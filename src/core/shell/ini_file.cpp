@@ -3,12 +3,14 @@
 #include <cstdio>
 #include <fstream>
 
+#include "core/files/ansi.h"
 #include "core/files/paths.h"
-#include "core/shell/ansi.h"
 
 namespace tq {
 
-TIniFile::TIniFile(std::string_view path) : path_(path) { Reload(); }
+TIniFile::TIniFile(std::string_view path) : path_(path) {
+  Reload();
+}
 
 TIniFile::Line TIniFile::Parse(std::string_view text) {
   Line line;
@@ -97,8 +99,7 @@ std::vector<std::string> TIniFile::ReadSectionValues(std::string_view section) c
   return values;
 }
 
-bool TIniFile::WriteString(std::string_view section, std::string_view key,
-                           std::string_view value) {
+bool TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   std::string text = std::string(key) + "=" + std::string(value);
   int s = FindSection(section);
   if (s < 0) {

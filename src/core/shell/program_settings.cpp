@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
@@ -40,17 +40,21 @@ struct LayoutName {
 
 // Checked in order: an entry with a sub-language before its catch-all.
 constexpr LayoutName kLayoutNames[] = {
-    {"09", "04", "English US"},   {"09", "08", "English UK"}, {"09", "10", "English Canadian"},
-    {"09", nullptr, "English"},   {"0B", nullptr, "Finnish"}, {"13", nullptr, "Dutch"},
-    {"0A", nullptr, "Spanish"},   {"06", nullptr, "Danish"},  {"0F", nullptr, "Icelandic"},
-    {"14", nullptr, "Norwegian"}, {"16", nullptr, "Portuguese"},
-    {"0C", "0C", "French Canadian"}, {"0C", nullptr, "French"},
-    {"07", "08", "German Swiss"}, {"07", nullptr, "German"},  {"0E", nullptr, "Hungarian"},
-    {"10", nullptr, "Italian"},   {"1D", nullptr, "Swedish"}, {"15", nullptr, "Polish"},
+    {"09", "04", "English US"},   {"09", "08", "English UK"},    {"09", "10", "English Canadian"},
+    {"09", nullptr, "English"},   {"0B", nullptr, "Finnish"},    {"13", nullptr, "Dutch"},
+    {"0A", nullptr, "Spanish"},   {"06", nullptr, "Danish"},     {"0F", nullptr, "Icelandic"},
+    {"14", nullptr, "Norwegian"}, {"16", nullptr, "Portuguese"}, {"0C", "0C", "French Canadian"},
+    {"0C", nullptr, "French"},    {"07", "08", "German Swiss"},  {"07", nullptr, "German"},
+    {"0E", nullptr, "Hungarian"}, {"10", nullptr, "Italian"},    {"1D", nullptr, "Swedish"},
+    {"15", nullptr, "Polish"},
 };
 
-bool Flag(const std::string& v) { return v == "1"; }
-bool FlagUnlessZero(const std::string& v) { return v != "0"; }
+bool Flag(const std::string& v) {
+  return v == "1";
+}
+bool FlagUnlessZero(const std::string& v) {
+  return v != "0";
+}
 
 }  // namespace
 
@@ -80,11 +84,11 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
     // The setup file belongs to another edition (or is new): start again
     // from the template, keeping the data path the old file named.
     std::string defPath = programDir_ + "KLDef.ini";
-    if (!FileExists(defPath)) ReportError(-1, defPath);
+    if (!FileExists(defPath)) ReportError(kErrorFileNotFound, defPath);
     if (!CopyFileTo(defPath, setupPath))
-      ReportError(0, Str(kStrCannotCopyIni) + setupPath);
+      ReportError(kErrorPlain, Str(kStrCannotCopyIni) + setupPath);
     else if (!SetNormalAttributes(setupPath))
-      ReportError(0, Str(kStrCannotSetAttrib) + setupPath);
+      ReportError(kErrorPlain, Str(kStrCannotSetAttrib) + setupPath);
     setup_ = std::make_unique<TIniFile>(setupPath);
     setup_->WriteString(kGeneral, "LanguageID", Str(kStrLanguageId));
     if (!dataPath.empty())
@@ -143,7 +147,7 @@ void TProgramSettings::WriteSetup(const std::string& key, const std::string& val
 }
 
 void TProgramSettings::Load() {
-  if (KeyboardLayouts.empty()) ReportError(0, Str(kStrNoLayouts));
+  if (KeyboardLayouts.empty()) ReportError(kErrorPlain, Str(kStrNoLayouts));
 
   KeyboardAutoDetect = Flag(ReadSetupLocked("KeyboardAutoDetect", KeyboardAutoDetectLocked));
   KeyboardLayout = ReadSetup("KeyboardLayout");
@@ -173,10 +177,10 @@ void TProgramSettings::Load() {
       CustomStoryPath = DataPath + CustomStoryPath;
   }
   if (!DefaultWizard.empty() && !FileExists(programDir_ + DefaultWizard + ".hdr"))
-    ReportError(-1, Str(kStrDefaultWizard) + DefaultWizard);
+    ReportError(kErrorFileNotFound, Str(kStrDefaultWizard) + DefaultWizard);
   if (DefaultContents.empty()) DefaultContents = "Beginner.cnt";
   if (!FileExists(programDir_ + DefaultContents))
-    ReportError(-1, Str(kStrDefaultContents) + DefaultContents);
+    ReportError(kErrorFileNotFound, Str(kStrDefaultContents) + DefaultContents);
   if (KeyboardLayout.empty()) {
     KeyboardAutoDetect = true;
     KeyboardLayout = "English";
@@ -186,9 +190,9 @@ void TProgramSettings::Load() {
     std::string target = DataPath + "Userbase.kl4";
     ForceDirectories(DataPath);
     if (!CopyFileTo(programDir_ + "UserBase.org", target))
-      ReportError(-6634, target);
+      ReportError(kErrorCopyUserbase, target);
     else if (!SetNormalAttributes(target))
-      ReportError(-6635, target);
+      ReportError(kErrorSetAttributes, target);
   }
 }
 

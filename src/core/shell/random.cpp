@@ -7,7 +7,9 @@ std::mt19937& Random() {
   return generator;
 }
 
-void Randomize(uint32_t seed) { Random().seed(seed); }
+void Randomize(uint32_t seed) {
+  Random().seed(seed);
+}
 
 int RandomInt(int n) {
   if (n <= 0) return 0;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
-#include "core/shell/ansi.h"
 
 namespace tq {
 namespace {
@@ -16,14 +16,14 @@ struct Entry {
 
 #define STR(name, number, text) {number, text},
 constexpr Entry kEnglish[] = {
-#include "core/shell/strings/shell.inc"
 #include "core/shell/strings/course.inc"
 #include "core/shell/strings/exercises.inc"
-#include "core/shell/strings/typing.inc"
-#include "core/shell/strings/records.inc"
 #include "core/shell/strings/games.inc"
-#include "core/shell/strings/review.inc"
 #include "core/shell/strings/pages.inc"
+#include "core/shell/strings/records.inc"
+#include "core/shell/strings/review.inc"
+#include "core/shell/strings/shell.inc"
+#include "core/shell/strings/typing.inc"
 };
 #undef STR
 

@@ -8,7 +8,8 @@
 // STR(name, number, "text") lines; together they make the one table. Numbers
 // 64900..65399 are the numbered entries the program has always had; our own
 // entries are numbered by subsystem: shell 1000, files 2000, course 3000,
-// exercises 4000 (typing sessions and drills 4500), records 5000, games 6000, review 7000, pages 8000.
+// exercises 4000 (typing sessions and drills 4500), records 5000, games 6000, review 7000, pages
+// 8000.
 
 #include <string>
 #include <string_view>
@@ -16,14 +17,14 @@
 namespace tq {
 
 #define STR(name, number, text) constexpr int name = number;
-#include "core/shell/strings/shell.inc"
 #include "core/shell/strings/course.inc"
 #include "core/shell/strings/exercises.inc"
-#include "core/shell/strings/typing.inc"
-#include "core/shell/strings/records.inc"
 #include "core/shell/strings/games.inc"
-#include "core/shell/strings/review.inc"
 #include "core/shell/strings/pages.inc"
+#include "core/shell/strings/records.inc"
+#include "core/shell/strings/review.inc"
+#include "core/shell/strings/shell.inc"
+#include "core/shell/strings/typing.inc"
 #undef STR
 
 // The text of an entry; an unknown number gives the empty text.

@@ -8,19 +8,19 @@
 #include <cstdio>
 
 #include "core/course/chapter.h"
+#include "core/files/ansi.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
-#include "gui/course/exercise_list.h"
 #include "gui/exercises/exercise_results.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/sounds.h"
 #include "gui/storage/chapter_stgs.h"
 #include "gui/storage/general_stg.h"
-#include "gui/storage/page_pictures.h"
 #include "gui/storage/storage_forms.h"
+#include "gui/widgets/exercise_list.h"
+#include "gui/widgets/pictures.h"
 
 namespace tq {
 namespace {
@@ -34,13 +34,6 @@ constexpr int kColumn2 = 67;
 constexpr int kColumn3 = 210;
 constexpr int kListRows = 8;
 constexpr int kHintTop = 276;
-
-// Trend thresholds of the results page.
-constexpr int kSpeedThreshold = 20;
-constexpr int kAccuracyThreshold = 10;
-constexpr int kEfficiencyThreshold = 10;
-constexpr int kRhythmThreshold = 10;
-constexpr int kBackSpaceThreshold = -3;  // fewer back-spaces are better
 
 TChapterStgs& Stg() {
   return *StorageForms().ChapterStgs;
@@ -57,8 +50,8 @@ char AltLetter(int text) {
   return s.empty() ? '\0' : AnsiUpperCase(s.substr(0, 1))[0];
 }
 
-const char* TrendName(TExercInfoView::Trend trend) {
-  using T = TExercInfoView::Trend;
+const char* TrendName(Trend trend) {
+  using T = Trend;
   switch (trend) {
     case T::Up2:
       return "ArrowUp2";
@@ -78,8 +71,8 @@ const char* TrendName(TExercInfoView::Trend trend) {
 
 // The stand-ins for missing arrow pictures: a big or small arrow up
 // (green) or down (red), a level one (grey); the second set in blue tones.
-QPixmap DrawnTrend(TExercInfoView::Trend trend, int set) {
-  using T = TExercInfoView::Trend;
+QPixmap DrawnTrend(Trend trend, int set) {
+  using T = Trend;
   QPixmap picture(16, 16);
   picture.fill(Qt::transparent);
   if (trend == T::None) return picture;
@@ -227,39 +220,35 @@ void TExercInfoView::SetHasResults(bool hasResults) {
 }
 
 void TExercInfoView::SetSpeed(int cpm) {
-  Speed = cpm;
-  CurrentUser().LastSpeed = cpm;
+  Trends.SetSpeed(cpm, CurrentUser());
   Caption(&TChapterStgs::SpeedLbl,
           QString::number(static_cast<long long>(RoundEven(Settings().ConvertSpeed(cpm)))));
-  SetChange(&TChapterStgs::SpeedChange, 1, kSpeedThreshold, PrevSpeed, cpm);
+  SetChange(&TChapterStgs::SpeedChange, 1, Trends.SpeedTrend());
 }
 
 void TExercInfoView::SetAccuracy(float percent) {
-  Accuracy = percent;
-  CurrentUser().LastAccuracy = percent;
+  Trends.SetAccuracy(percent, CurrentUser());
   Caption(&TChapterStgs::ErrorsLbl,
           ToQString(IntToStr(static_cast<int>(RoundEven(percent))) + " %"));
-  SetChange(&TChapterStgs::ErrorsChange, 1, kAccuracyThreshold, PrevAccuracy, percent);
+  SetChange(&TChapterStgs::ErrorsChange, 1, Trends.AccuracyTrend());
 }
 
 void TExercInfoView::SetEfficiency(int percent) {
-  Efficiency = percent;
-  CurrentUser().LastEfficiency = percent;
+  Trends.SetEfficiency(percent, CurrentUser());
   Caption(&TChapterStgs::EfficiencyLbl, ToQString(IntToStr(percent) + " %"));
-  SetChange(&TChapterStgs::EfficiencyChange, 2, kEfficiencyThreshold, PrevEfficiency, percent);
+  SetChange(&TChapterStgs::EfficiencyChange, 2, Trends.EfficiencyTrend());
 }
 
 void TExercInfoView::SetRhythm(int percent) {
-  Rhythm = percent;
-  CurrentUser().LastRhythm = percent;
+  Trends.SetRhythm(percent, CurrentUser());
   Caption(&TChapterStgs::RhythmLbl, ToQString(IntToStr(percent) + "%"));
-  SetChange(&TChapterStgs::RhythmChange, 1, kRhythmThreshold, PrevRhythm, percent);
+  SetChange(&TChapterStgs::RhythmChange, 1, Trends.RhythmTrend());
 }
 
 void TExercInfoView::SetBackSpace(float percent) {
-  BackSpace = percent;
+  Trends.SetBackSpace(percent);
   Caption(&TChapterStgs::BackSpaceLbl, ToQString(OneDecimal(percent) + " %"));
-  SetChange(&TChapterStgs::BackSpaceChange, 1, kBackSpaceThreshold, PrevBackSpace, percent);
+  SetChange(&TChapterStgs::BackSpaceChange, 1, Trends.BackSpaceTrend());
 }
 
 void TExercInfoView::SetSpeedGrade(const std::string& text) {
@@ -296,33 +285,6 @@ void TExercInfoView::SetExerciseId(const std::string& text) {
           text.empty() ? QString() : ToQString(Str(kStrExerciseId) + text));
 }
 
-void TExercInfoView::MarkPrevious() {
-  PrevSpeed = Speed;
-  PrevAccuracy = Accuracy;
-  PrevEfficiency = Efficiency;
-  PrevRhythm = CurrentUser().LastRhythm;
-  // The back-space trend compares with the previous exercise too, not with
-  // whatever the value was before the first one.
-  PrevBackSpace = BackSpace;
-  HasPrevious = true;
-}
-
-TExercInfoView::Trend TExercInfoView::ChangeOf(int threshold, double previous,
-                                               double current) const {
-  // Without a previous exercise there is no trend to show.
-  if (PrevSpeed < 0) return Trend::None;
-  double d = current - previous;
-  if (threshold < 0) {
-    threshold = -threshold;
-    d = -d;
-  }
-  if (d == 0) return Trend::Level;
-  if (d >= threshold) return Trend::Up2;
-  if (d > 0) return Trend::Up1;
-  if (d <= -threshold) return Trend::Down2;
-  return Trend::Down1;
-}
-
 QPixmap TExercInfoView::TrendPicture(Trend trend, int set) {
   std::string name = TrendName(trend);
   if (set == 2 && trend != Trend::None) name += "b";
@@ -337,19 +299,19 @@ QPixmap TExercInfoView::TrendPicture(Trend trend, int set) {
   return art.isNull() ? DrawnTrend(trend, set) : art;
 }
 
-void TExercInfoView::SetChange(TImage* TChapterStgs::*image, int set, int threshold,
-                               double previous, double current) {
+void TExercInfoView::SetChange(TImage* TChapterStgs::*image, int set, Trend trend) {
   if (TChapterStgs* stg = StorageForms().ChapterStgs)
-    (stg->*image)->SetPicture(TrendPicture(ChangeOf(threshold, previous, current), set));
+    (stg->*image)->SetPicture(TrendPicture(trend, set));
 }
 
 void TExercInfoView::ResetResults() {
-  Speed = Efficiency = Rhythm = -1;
-  BackSpace = Accuracy = -1.0f;
-  PrevSpeed = PrevEfficiency = PrevRhythm = -1;
-  PrevBackSpace = PrevAccuracy = -1.0f;
-  HasPrevious = false;
+  Trends.Reset();
   hasResults_ = showsResults_ = verdict_ = false;
+}
+
+void TExercInfoView::BeginStudent(const TUser& student) {
+  ResetResults();
+  Trends.Begin(student);
 }
 
 // ---- the exercise list page ----
@@ -493,7 +455,7 @@ TExercInfoView& ExercInfoView() {
 void TExercInfoView::ShowTextResults(const TextResults& results) {
   if (results.HasResults) {
     SetHasResults(true);
-    MarkPrevious();
+    Trends.MarkPrevious();
     SetSpeed(results.Speed);
     SetSpeedGrade(results.SpeedGrade);
     SetAccuracy(results.Accuracy);

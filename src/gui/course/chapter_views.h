@@ -10,8 +10,9 @@
 
 #include <string>
 
-#include "gui/shell/controls.h"
+#include "core/exercises/result_trends.h"
 #include "gui/shell/form_view.h"
+#include "gui/widgets/controls.h"
 
 class QPixmap;
 
@@ -43,8 +44,7 @@ class TChpBeginView : public TFormView {
 // signed-in student's last results.
 class TExercInfoView : public TFormView {
  public:
-  // Change-picture sets: 1 the plain arrows, 2 the "b" arrows.
-  enum class Trend { None, Up2, Up1, Level, Down1, Down2 };
+  using Trend = tq::Trend;
 
   TExercInfoView();
 
@@ -63,9 +63,6 @@ class TExercInfoView : public TFormView {
   void SetRhythmGrade(const std::string& text);
   void SetTip(const std::string& text);
   void SetExerciseId(const std::string& text);
-  // The current values become the previous ones, the trend pictures'
-  // reference (the back-space value included).
-  void MarkPrevious();
   // What a text exercise hands over when its page closes: its figures, or
   // none after too short a run (an exam's verdict then stands as the tip).
   // The page becomes the spread's left page.
@@ -78,27 +75,17 @@ class TExercInfoView : public TFormView {
   bool HasResults() const { return hasResults_; }
   // Whether the page shows values (not the dashes) when it is shown.
   bool ShowsResults() const { return showsResults_; }
-  // Back to the values of a new page (a new student signs in).
+  // Back to the values of a new page.
   void ResetResults();
+  // A student signs in: the first exercise compares with his last results.
+  void BeginStudent(const TUser& student);
 
-  // The trend of a figure: none without a previous exercise (PrevSpeed
-  // below 0); a negative threshold means that less is better.
-  Trend ChangeOf(int threshold, double previous, double current) const;
   // The picture of a trend in a set (1 or 2), from the general storage
   // form; drawn when its file is missing.
   static QPixmap TrendPicture(Trend trend, int set);
 
-  int Speed = -1;
-  int Efficiency = -1;
-  int Rhythm = -1;
-  float BackSpace = -1.0f;
-  float Accuracy = -1.0f;
-  int PrevSpeed = -1;
-  int PrevEfficiency = -1;
-  int PrevRhythm = -1;
-  float PrevBackSpace = -1.0f;
-  float PrevAccuracy = -1.0f;
-  bool HasPrevious = false;
+  // The figures and their trends; the setters above keep them.
+  TResultTrends Trends;
   std::string TipText;
   std::string SpeedGrade;
   std::string AccuracyGrade;
@@ -108,8 +95,7 @@ class TExercInfoView : public TFormView {
   std::string ExerciseId;
 
  private:
-  void SetChange(TImage* TChapterStgs::*image, int set, int threshold, double previous,
-                 double current);
+  void SetChange(TImage* TChapterStgs::*image, int set, Trend trend);
   void ShowNoResults();
 
   bool hasResults_ = false;

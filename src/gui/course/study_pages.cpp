@@ -6,14 +6,14 @@
 #include "core/files/data_file.h"
 #include "core/records/user.h"
 #include "gui/course/chapter_views.h"
-#include "gui/course/exercise_list.h"
 #include "gui/course/welcome_views.h"
 #include "gui/pages/std_profile_view.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/storage/chapter_stgs.h"
-#include "gui/storage/page_pictures.h"
 #include "gui/storage/storage_forms.h"
+#include "gui/widgets/exercise_list.h"
+#include "gui/widgets/pictures.h"
 
 namespace tq {
 namespace {

@@ -1,6 +1,6 @@
 #include "gui/course/welcome_views.h"
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 #include "core/shell/strings.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"

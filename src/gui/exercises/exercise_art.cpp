@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -10,6 +9,8 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+
+#include "gui/widgets/pictures.h"
 
 namespace tq {
 
@@ -129,15 +130,8 @@ QPixmap LoadArtwork(const QString& name) {
   const QDir top(ArtworkDirectory());
   for (const QDir& dir : {top, QDir(top.filePath(QStringLiteral("art")))}) {
     for (const char* extension : {".pic", ".png", ".svg"}) {
-      // Name filters ignore letter case, so "fingerspic.PIC" is found too.
-      const QStringList found =
-          dir.entryList({name + QLatin1String(extension)}, QDir::Files | QDir::Readable);
-      for (const QString& file : found) {
-        QImageReader reader(dir.filePath(file));
-        reader.setDecideFormatFromContent(true);
-        const QImage image = reader.read();
-        if (!image.isNull()) return QPixmap::fromImage(image);
-      }
+      const QImage image = ReadPicture(dir.filePath(name + QLatin1String(extension)));
+      if (!image.isNull()) return QPixmap::fromImage(image);
     }
   }
   return {};

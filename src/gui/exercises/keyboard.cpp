@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 #include "gui/exercises/exercise_art.h"
 #include "gui/shell/qt_text.h"
 

@@ -21,8 +21,7 @@
 
 namespace tq {
 
-// Colours of the key faces ($00BBGGRR values of the original drawing
-// written here as 0xRRGGBB).
+// Colours of the key faces, as 0xRRGGBB.
 inline constexpr unsigned kLitFaceColor = 0x00BF00;
 inline constexpr unsigned kLitBevelColor = 0x80FF80;
 inline constexpr unsigned kLitShadowColor = 0x008000;

@@ -3,8 +3,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "core/files/ansi.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
 #include "gui/exercises/exercise_art.h"

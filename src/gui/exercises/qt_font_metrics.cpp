@@ -3,7 +3,7 @@
 #include <QFontInfo>
 #include <algorithm>
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq {
 namespace {

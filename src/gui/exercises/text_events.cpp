@@ -1,7 +1,7 @@
 #include "gui/exercises/text_events.h"
 
+#include "core/files/ansi.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
 #include "gui/exercises/exercise_results.h"
@@ -187,13 +187,8 @@ bool TCustomTextEvent::LessonResults(LessonResultValues& values) const {
 
 // ---- TExamEvent ----
 
-TExamEvent::TExamEvent(const std::string& eventLine) : TTextEvent(eventLine, TextKind::Exam) {
-  if (Fields().Count() == kMinimumsLineFields) {
-    Minimums.Speed = StrToIntDef(Fields().Field(5), 0);
-    Minimums.Accuracy = StrToIntDef(Fields().Field(6), 0);
-    Minimums.Rhythm = StrToIntDef(Fields().Field(7), 0);
-  }
-}
+TExamEvent::TExamEvent(const std::string& eventLine)
+    : TTextEvent(eventLine, TextKind::Exam), Minimums(Fields().ExamLineMinimums()) {}
 
 void TExamEvent::ShowPage() {
   TTextEvent::ShowPage();

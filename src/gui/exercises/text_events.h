@@ -94,9 +94,6 @@ class TTextEvent : public TCustomTextEvent {
 
 class TExamEvent : public TTextEvent {
  public:
-  // An exam line of exactly eight fields carries the three minimums.
-  static constexpr std::size_t kMinimumsLineFields = 8;
-
   explicit TExamEvent(const std::string& eventLine);
   void ShowPage() override;
 

@@ -2,8 +2,8 @@
 // The Info tab: the about page with the version, build, build date and
 // credits, on the wide page. A link returns to studying.
 
-#include "gui/shell/controls.h"
 #include "gui/shell/form_view.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 #include "gui/shell/book_form.h"

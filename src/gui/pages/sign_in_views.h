@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "gui/shell/controls.h"
 #include "gui/shell/form_view.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 

@@ -2,24 +2,23 @@
 
 #include "core/course/contents.h"
 #include "core/exercises/view_canvas.h"
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 #include "gui/exercises/view_canvas_widget.h"
-#include "gui/pages/pie_gauge.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/sounds.h"
 #include "gui/storage/add_views_stg.h"
 #include "gui/storage/storage_forms.h"
+#include "gui/widgets/pie_gauge.h"
 
 namespace tq {
 namespace {
 
-constexpr int kNoCourseFiles = -6123;
 constexpr int kGaugeMaximum = 60;
 // Previews of fewer lines than this use the larger font.
 constexpr int kLargePreviewLines = 17;
@@ -111,7 +110,7 @@ void TStdProfileView::ShowPage() {
   UpdateLessonGauge();
 
   if (CourseFiles.empty()) {
-    ReportError(kNoCourseFiles, "");
+    ReportError(kErrorNoContentsFiles, "");
     TerminateApplication();
   }
 }

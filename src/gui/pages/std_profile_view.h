@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "gui/shell/controls.h"
 #include "gui/shell/form_view.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 

@@ -7,11 +7,11 @@
 #include "core/shell/strings.h"
 #include "gui/exercises/event_registry.h"
 #include "gui/shell/book_form.h"
-#include "gui/shell/controls.h"
 #include "gui/shell/navigate.h"
 #include "gui/shell/qt_host.h"
 #include "gui/shell/qt_text.h"
 #include "gui/storage/storage_forms.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "gui/shell/controls.h"
+#include "gui/widgets/controls.h"
 
 namespace tq::artwork {
 

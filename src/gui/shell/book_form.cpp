@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
@@ -40,15 +39,6 @@ TImage* MakeImage(QWidget* parent, const char* name, QRect geometry, TImage::Pai
   image->SetPainter(std::move(painter));
   image->SetStretch(stretch);
   return image;
-}
-
-TLabel* MakeLabel(QWidget* parent, const char* name, QPoint at, const QFont& font,
-                  const QColor& color) {
-  auto* label = new TLabel(parent, name);
-  label->SetLabelFont(font);
-  label->SetFontColor(color);
-  label->move(at);
-  return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry) {
@@ -268,7 +258,7 @@ void TBookForm::CreateCoverControls() {
 
 void TBookForm::LoadArtwork(const QString& programDir) {
   const QString background = QDir(programDir).filePath(artwork::FileOf(BackGround32->objectName()));
-  if (QFileInfo::exists(background)) BackGround32->LoadFromFile(background, true);
+  BackGround32->LoadFromFile(background, true);
   ReleaseFreedMemory();
   artworkDir_ = programDir;
   if (!Book->isHidden()) LoadBookArtwork();
@@ -281,8 +271,7 @@ void TBookForm::LoadBookArtwork() {
   for (TImage* image : Book->findChildren<TImage*>()) {
     const QString file = artwork::FileOf(image->objectName());
     if (file.isEmpty()) continue;
-    const QString path = dir.filePath(file);
-    if (QFileInfo::exists(path)) image->LoadFromFile(path, true);
+    image->LoadFromFile(dir.filePath(file), true);
   }
   // The pages show the paper picture through them, with its shading at the
   // spine, instead of white rectangles on it.

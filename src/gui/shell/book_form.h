@@ -12,8 +12,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "gui/shell/controls.h"
 #include "gui/shell/keys.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 

@@ -7,11 +7,12 @@
 #include <QScreen>
 
 #include "core/exercises/key_data_ext.h"
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/difficult_keys.h"
+#include "core/records/sign_in.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
@@ -34,8 +35,6 @@ namespace {
 
 // The screen width at or below which the book does not fit.
 constexpr int kSmallScreenWidth = 640;
-// The expanded auto-logon name is cut to this length.
-constexpr std::size_t kMaxAutoLogon = 99;
 const QColor kSilver(192, 192, 192);
 
 struct TabEntry {
@@ -100,40 +99,138 @@ void SmallScreenCheck() {
   book->show();
 }
 
-// The sign-in loop: a student object, or none when a sign-in page was
-// closed with the window.
-std::unique_ptr<TUser> SignIn() {
-  TCoverView cover;
-  TNewUserView newUser;
-  for (;;) {
-    int outcome = 0;
-    std::string name;
-    bool runCover = Settings().AutoLogon.empty();
-    if (!runCover) {
-      name = ExpandEnvironment(Settings().AutoLogon).substr(0, kMaxAutoLogon);
-      outcome = TCoverView::kName;
-      // "%USERNAME%" asked for the system's user name, and there is none.
-      if (AnsiUpperCase(name) == "%USERNAME%") runCover = true;
-    }
-    if (runCover) {
-      outcome = cover.Execute();
-      name = cover.UserName;
-    }
-    if (outcome == 0) return nullptr;
-    // A visitor has no record: the student exists in memory only.
-    if (TUser::IsVisitor(name)) return std::make_unique<TUser>(name);
-    if (auto user = TUser::FindUser(name)) return user;
-    newUser.UserName = name;
-    const int answer = newUser.Execute();
-    if (answer == 0) return nullptr;
-    if (answer != TNewUserView::kCreate) continue;
-    if (auto created = TUser::CreateUser(name)) {
-      // Read the new record back, so that the signed-in student's
-      // statistics are the program-wide ones the typing pages count into.
-      if (auto found = TUser::FindUser(created->Name)) return found;
-      return created;
-    }
+// The sign-in pages of the cover.
+class CoverPages : public SignInPages {
+ public:
+  int ShowCover(std::string& name) override {
+    const int outcome = cover_.Execute();
+    name = cover_.UserName;
+    return outcome == TCoverView::kVisitor ? kCoverVisitor
+           : outcome == TCoverView::kName  ? kCoverName
+                                           : kCoverClosed;
   }
+  int AskNewUser(const std::string& name) override {
+    newUser_.UserName = name;
+    const int answer = newUser_.Execute();
+    return answer == TNewUserView::kCreate ? kNewUserCreate
+           : answer == TNewUserView::kBack ? kNewUserBack
+                                           : kNewUserClosed;
+  }
+
+ private:
+  TCoverView cover_;
+  TNewUserView newUser_;
+};
+
+// All relative file names (sounds, pictures, the user base template, the
+// data files) are relative to the program directory. A translation there
+// replaces the built-in English texts before anything is read or shown.
+void ReadProgramDirectory(const StartOptions& options) {
+  if (!options.programDir.empty()) QDir::setCurrent(QString::fromStdString(options.programDir));
+  ResetStringTable();
+  if (FileExists(kTranslationFile)) LoadTranslation(kTranslationFile);
+  Settings() = TProgramSettings{};
+  Settings().Create(SettingsPaths{".\\", options.windowsDir});
+  Settings().Load();
+}
+
+// The window is up before the storage forms and the pictures are made and
+// read: they are not needed before the cover shows.
+void ShowFirstWindow() {
+  TBookForm* book = BookForm();
+  book->setWindowState(Settings().MaximizedBook ? Qt::WindowMaximized : Qt::WindowNoState);
+  book->SetLayout(3);
+  book->LoadLabel->show();
+  book->show();
+  QCoreApplication::processEvents();
+  StartupMark("first window");
+  CreateStorageForms();
+  book->LoadArtwork(QDir::currentPath());
+  book->CreateCoverControls();
+  if (FileExists("Book.pic")) book->CoverPic->LoadFromFile(QStringLiteral("Book.pic"));
+}
+
+void PrepareBook() {
+  TBookForm* book = BookForm();
+  book->BackGround32->show();
+  book->setWindowTitle(ToQString(Str(kStrProgramTitle)));
+  book->OnCloseQuery = TMain::BookCloseQuery;
+  book->OnResize = [book] {
+    // The book counts as maximised when the window is not at its own size.
+    Settings().MaximizedBook = book->height() != TBookForm::kClientHeight;
+  };
+  if (Settings().DisableSettingsPage) {
+    book->HideSettings->show();
+    book->HideSettings->raise();
+    book->TitleOptions->hide();
+  }
+}
+
+void OpenSounds() {
+  OpenSound(kSoundClick, QStringLiteral("Click.wav"));
+  OpenSound(kSoundTheEnd, QStringLiteral("Theend.wav"));
+  OpenSound(kSoundError, QStringLiteral("Error.wav"));
+  OpenSound(kSoundError2, QStringLiteral("Error2.wav"));
+}
+
+// The cover with the theme tune; false when the keyboard file is missing.
+bool ShowCover() {
+  TBookForm* book = BookForm();
+  book->SetLayout(0);
+  book->LoadLabel->show();
+  if (Settings().PlayTheme) {
+    OpenSound(kSoundIntro, QStringLiteral("Intro.wav"));
+    PlaySound(kSoundIntro);
+  }
+  const std::string keyboardFile = Settings().KeyboardFile("qwerty.kbd");
+  if (KeyData().LoadFromFile(keyboardFile) != kFileGood) {
+    ReportError(kErrorMain, keyboardFile + Str(kStrKeyboardNotFound));
+    return false;
+  }
+  if (!FileExists(TUser::UserbasePath())) {
+    if (!MoveFileTo("UserBase.org", TUser::UserbasePath()))
+      ReportError(kErrorRenameUserbase, TUser::UserbasePath());
+  }
+  return true;
+}
+
+// The signed-in student's session begins: sounds, the welcome of a visitor,
+// the last student's name, the results page's reference values, the
+// course and the keys the ranking of difficult keys is limited to.
+void BeginSession(TUser& user) {
+  TBookForm* book = BookForm();
+  SetSoundsEnabled(user.Sounds > 0);
+  if (user.IsVisitor())
+    GetHost().ShowMessage(MessageKind::Information, Str(kStrProgramTitle), Str(kStrVisitorWelcome));
+  CloseSound(kSoundIntro);
+  book->LoadLabel->show();
+  book->repaint();
+  if (!user.IsVisitor()) Settings().LastUser = user.Name;
+  ExercInfoView().BeginStudent(user);
+  if (user.GetContents().empty()) user.SetContents(Settings().DefaultContents);
+  user.DifficultKeys().SetLearnedKeys(user.GetKeys(user.KeyLevel));
+}
+
+// The open book with its tabs, the navigation bar on a small screen.
+void OpenBook() {
+  TBookForm* book = BookForm();
+  MainState& st = State();
+  book->SetLayout(2);
+  book->CoverPic->ClearPicture();
+  if (Settings().SmallScreen && st.navigate) {
+    const QRect g = book->geometry();
+    st.navigate->move(g.left(), g.top() + g.height() - st.navigate->height());
+    st.navigate->show();
+    book->activateWindow();
+    book->setFocus();
+  }
+  for (const TabEntry& t : kTabs) {
+    book->findChild<TImage*>(QString::fromLatin1(t.image))->OnClick = TMain::TabClick;
+    book->findChild<TLabel*>(QString::fromLatin1(t.label))->OnClick = TMain::TabClick;
+  }
+  book->OnNextTab = TMain::NextTab;
+  book->OnPreviousTab = TMain::PreviousTab;
+  book->OnStudyingTab = TMain::GoToStudying;
 }
 
 }  // namespace
@@ -166,120 +263,28 @@ int TMain::Run(const StartOptions& options) {
 
 bool TMain::StartUp(const StartOptions& options) {
   Reset();
-  TBookForm* book = BookForm();
-  MainState& st = State();
-
-  // All relative file names (sounds, pictures, the user base template, the
-  // data files) are relative to the program directory.
-  if (!options.programDir.empty()) QDir::setCurrent(QString::fromStdString(options.programDir));
-  // A translation in the program directory replaces the built-in English
-  // texts before anything is read or shown.
-  ResetStringTable();
-  if (FileExists(kTranslationFile)) LoadTranslation(kTranslationFile);
-
-  Settings() = TProgramSettings{};
-  Settings().Create(SettingsPaths{".\\", options.windowsDir});
-  Settings().Load();
-
-  book->setWindowState(Settings().MaximizedBook ? Qt::WindowMaximized : Qt::WindowNoState);
-  book->SetLayout(3);
-  book->LoadLabel->show();
-  book->show();
-  QCoreApplication::processEvents();
-  StartupMark("first window");
-  // The storage forms and the pictures are not needed before the cover
-  // shows: the window is up before they are made and read.
-  CreateStorageForms();
-  book->LoadArtwork(QDir::currentPath());
-  book->CreateCoverControls();
-  if (FileExists("Book.pic")) book->CoverPic->LoadFromFile(QStringLiteral("Book.pic"));
-
+  ReadProgramDirectory(options);
+  ShowFirstWindow();
   SmallScreenCheck();
-
-  book->BackGround32->show();
-  book->setWindowTitle(ToQString(Str(kStrProgramTitle)));
-  st.quitRequested = false;
-  book->OnCloseQuery = BookCloseQuery;
-  book->OnResize = [book] {
-    // The book counts as maximised when the window is not at its own size.
-    Settings().MaximizedBook = book->height() != TBookForm::kClientHeight;
-  };
-  if (Settings().DisableSettingsPage) {
-    book->HideSettings->show();
-    book->HideSettings->raise();
-    book->TitleOptions->hide();
-  }
-
-  OpenSound(kSoundClick, QStringLiteral("Click.wav"));
-  OpenSound(kSoundTheEnd, QStringLiteral("Theend.wav"));
-  OpenSound(kSoundError, QStringLiteral("Error.wav"));
-  OpenSound(kSoundError2, QStringLiteral("Error2.wav"));
-
-  book->SetLayout(0);
-  book->LoadLabel->show();
-  if (Settings().PlayTheme) {
-    OpenSound(kSoundIntro, QStringLiteral("Intro.wav"));
-    PlaySound(kSoundIntro);
-  }
-
-  const std::string keyboardFile = Settings().KeyboardFile("qwerty.kbd");
-  if (KeyData().LoadFromFile(keyboardFile) != kFileGood) {
-    ReportError(-500, keyboardFile + Str(kStrKeyboardNotFound));
-    return false;
-  }
-
-  if (!FileExists(TUser::UserbasePath())) {
-    if (!MoveFileTo("UserBase.org", TUser::UserbasePath()))
-      ReportError(-6633, TUser::UserbasePath());
-  }
+  PrepareBook();
+  State().quitRequested = false;
+  OpenSounds();
+  if (!ShowCover()) return false;
   // A converted user base asks the program to end.
   SetQuitHandler([] {
     State().quitRequested = true;
     TerminateApplication();
   });
   SetCurrentUser(nullptr);
-  book->LoadLabel->hide();
+  BookForm()->LoadLabel->hide();
 
-  StartupMarkOnPaint(book->NameField, "cover page");
-  std::unique_ptr<TUser> signedIn = SignIn();
+  StartupMarkOnPaint(BookForm()->NameField, "cover page");
+  CoverPages pages;
+  std::unique_ptr<TUser> signedIn = SignIn(pages, Settings().AutoLogon);
   if (!signedIn) return true;
   SetCurrentUser(std::move(signedIn));
-  TUser& user = CurrentUser();
-
-  SetSoundsEnabled(user.Sounds > 0);
-  if (user.IsVisitor())
-    GetHost().ShowMessage(MessageKind::Information, Str(kStrProgramTitle), Str(kStrVisitorWelcome));
-  CloseSound(kSoundIntro);
-  book->LoadLabel->show();
-  book->repaint();
-  if (!user.IsVisitor()) Settings().LastUser = user.Name;
-  // The results page starts from the student's last results, so the first
-  // exercise's trend compares with them.
-  ExercInfoView().ResetResults();
-  ExercInfoView().SetSpeed(user.LastSpeed);
-  ExercInfoView().SetAccuracy(user.LastAccuracy);
-  ExercInfoView().SetEfficiency(user.LastEfficiency);
-  if (user.GetContents().empty()) user.SetContents(Settings().DefaultContents);
-  user.DifficultKeys().SetLearnedKeys(user.GetKeys(user.KeyLevel));
-
-  book->SetLayout(2);
-  book->CoverPic->ClearPicture();
-  if (Settings().SmallScreen && st.navigate) {
-    const QRect g = book->geometry();
-    st.navigate->move(g.left(), g.top() + g.height() - st.navigate->height());
-    st.navigate->show();
-    book->activateWindow();
-    book->setFocus();
-  }
-
-  for (const TabEntry& t : kTabs) {
-    book->findChild<TImage*>(QString::fromLatin1(t.image))->OnClick = TabClick;
-    book->findChild<TLabel*>(QString::fromLatin1(t.label))->OnClick = TabClick;
-  }
-  book->OnNextTab = NextTab;
-  book->OnPreviousTab = PreviousTab;
-  book->OnStudyingTab = GoToStudying;
-
+  BeginSession(CurrentUser());
+  OpenBook();
   ClickTab(kMenuGuided);
   MainLoop();
   return true;

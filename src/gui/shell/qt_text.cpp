@@ -1,6 +1,6 @@
 #include "gui/shell/qt_text.h"
 
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 namespace tq {
 

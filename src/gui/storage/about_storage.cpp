@@ -6,27 +6,14 @@
 #include "gui/shell/qt_text.h"
 
 namespace tq {
-namespace {
-
-TLabel* Label(QWidget* parent, const char* name, QPoint at, const QFont& font, QColor color,
-              int text) {
-  auto* label = new TLabel(parent, name);
-  label->SetLabelFont(font);
-  label->SetFontColor(color);
-  label->SetCaption(ToQString(Str(text)));
-  label->move(at);
-  return label;
-}
-
-}  // namespace
 
 TAboutStorage::TAboutStorage() : TStorageForm("AboutStorage") {
   const QColor ink(60, 44, 32);
   const QColor grey(110, 110, 110);
-  ProductLbl = Label(this, "ProductLbl", QPoint(44, 62), PixelFont("Times New Roman", 40, true),
-                     QColor(122, 74, 46), kStrAboutProduct);
-  SubtitleLbl =
-      Label(this, "SubtitleLbl", QPoint(46, 112), PixelFont("Arial", 16), grey, kStrAboutSubtitle);
+  ProductLbl = MakeLabel(this, "ProductLbl", QPoint(44, 62), PixelFont("Times New Roman", 40, true),
+                         QColor(122, 74, 46), kStrAboutProduct);
+  SubtitleLbl = MakeLabel(this, "SubtitleLbl", QPoint(46, 112), PixelFont("Arial", 16), grey,
+                          kStrAboutSubtitle);
   AboutRule = AddImage("AboutRule", 290, 6);
   AboutRule->move(44, 144);
   AboutRule->SetPainter([](QPainter& p, const QRect& r) {
@@ -34,11 +21,11 @@ TAboutStorage::TAboutStorage() : TStorageForm("AboutStorage") {
   });
   // The version texts are filled in when the page is shown.
   VersionLbl =
-      Label(this, "VersionLbl", QPoint(46, 164), PixelFont("Arial", 15), ink, kStrAboutVersion);
-  BuildDateLbl =
-      Label(this, "BuildDateLbl", QPoint(46, 190), PixelFont("Arial", 15), ink, kStrAboutBuildDate);
-  CopyrightLbl =
-      Label(this, "CopyrightLbl", QPoint(46, 216), PixelFont("Arial", 15), ink, kStrAboutCopyright);
+      MakeLabel(this, "VersionLbl", QPoint(46, 164), PixelFont("Arial", 15), ink, kStrAboutVersion);
+  BuildDateLbl = MakeLabel(this, "BuildDateLbl", QPoint(46, 190), PixelFont("Arial", 15), ink,
+                           kStrAboutBuildDate);
+  CopyrightLbl = MakeLabel(this, "CopyrightLbl", QPoint(46, 216), PixelFont("Arial", 15), ink,
+                           kStrAboutCopyright);
 
   CreditsFrame = AddImage("CreditsFrame", 318, 292);
   CreditsFrame->move(372, 54);
@@ -47,18 +34,18 @@ TAboutStorage::TAboutStorage() : TStorageForm("AboutStorage") {
     p.setBrush(QColor(250, 246, 236));
     p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
   });
-  CreditsTitle = Label(this, "CreditsTitle", QPoint(392, 70), PixelFont("Arial", 18, true), ink,
-                       kStrAboutCreditsTitle);
-  CreditsLbl =
-      Label(this, "CreditsLbl", QPoint(392, 104), PixelFont("Arial", 14), ink, kStrAboutCredits);
+  CreditsTitle = MakeLabel(this, "CreditsTitle", QPoint(392, 70), PixelFont("Arial", 18, true), ink,
+                           kStrAboutCreditsTitle);
+  CreditsLbl = MakeLabel(this, "CreditsLbl", QPoint(392, 104), PixelFont("Arial", 14), ink,
+                         kStrAboutCredits);
   CreditsLbl->SetAutoSize(false);
   CreditsLbl->SetWordWrap(true);
   CreditsLbl->resize(282, 228);
   CreditsLbl->SetCaption(
       QString(CreditsLbl->Caption()).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 
-  StudyingLink = Label(this, "StudyingLink", QPoint(46, 370), PixelFont("Arial", 15, true),
-                       QColor(40, 90, 150), kStrAboutStudying);
+  StudyingLink = MakeLabel(this, "StudyingLink", QPoint(46, 370), PixelFont("Arial", 15, true),
+                           QColor(40, 90, 150), kStrAboutStudying);
   SetControlCursor(StudyingLink, kCursorHand);
 }
 

@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "core/shell/strings.h"
-#include "gui/course/exercise_list.h"
 #include "gui/shell/qt_text.h"
-#include "gui/storage/page_pictures.h"
+#include "gui/widgets/exercise_list.h"
+#include "gui/widgets/pictures.h"
 
 namespace tq {
 namespace {
@@ -19,26 +19,6 @@ constexpr int kRowWidth = 265;
 constexpr int kRowHeight = 24;
 constexpr int kFigureTop = 86;
 constexpr int kFigureStep = 30;
-
-TLabel* Label(QWidget* parent, const char* name, QPoint at, const QFont& font, const QColor& color,
-              int text = 0) {
-  auto* label = new TLabel(parent, name);
-  label->SetLabelFont(font);
-  label->SetFontColor(color);
-  if (text) label->SetCaption(ToQString(Str(text)));
-  label->move(at);
-  return label;
-}
-
-// A label of fixed size whose text is aligned inside it.
-TLabel* BoxLabel(QWidget* parent, const char* name, QRect box, const QFont& font,
-                 const QColor& color, Qt::Alignment alignment) {
-  TLabel* label = Label(parent, name, box.topLeft(), font, color);
-  label->SetAutoSize(false);
-  label->SetAlignment(alignment);
-  label->resize(box.size());
-  return label;
-}
 
 // The drawn row pictures: a rounded bar, warm for the current row, green
 // with a tick for a completed exercise, pale for the others.
@@ -77,29 +57,29 @@ TChapterStgs::TChapterStgs() : TStorageForm("ChapterStgs") {
   // The lesson title page.
   ChpPicture = new TImage(Panel1, "ChpPicture");
   ChpPicture->setGeometry(kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight);
-  LessonWord = Label(Panel1, "LessonWord", QPoint(kDigitsLeft + 2, kDigitsTop),
-                     PixelFont("Arial", 13, true), kGrey, kStrLessonWord);
+  LessonWord = MakeLabel(Panel1, "LessonWord", QPoint(kDigitsLeft + 2, kDigitsTop),
+                         PixelFont("Arial", 13, true), kGrey, kStrLessonWord);
   const QFont digits = PixelFont("Times New Roman", 104, true);
-  Chapter2 = Label(Panel1, "Chapter2", QPoint(kDigitsLeft, kDigitsTop + 14), digits, kNumberRed);
-  Chapter = Label(Panel1, "Chapter", QPoint(kDigitsLeft, kDigitsTop + 14), digits, kNumberRed);
-  LessonCount = Label(Panel1, "LessonCount", QPoint(kDigitsLeft + 70, kDigitsTop + 84),
-                      PixelFont("Arial", 22, true), kGrey);
+  Chapter2 =
+      MakeLabel(Panel1, "Chapter2", QPoint(kDigitsLeft, kDigitsTop + 14), digits, kNumberRed);
+  Chapter = MakeLabel(Panel1, "Chapter", QPoint(kDigitsLeft, kDigitsTop + 14), digits, kNumberRed);
+  LessonCount = MakeLabel(Panel1, "LessonCount", QPoint(kDigitsLeft + 70, kDigitsTop + 84),
+                          PixelFont("Arial", 22, true), kGrey);
 
   // The exercise list page.
-  ExercisesTitle = Label(Panel3, "ExercisesTitle", QPoint(40, 14), PixelFont("Arial", 24, true),
-                         kInk, kStrExercisesTitle);
+  ExercisesTitle = MakeLabel(Panel3, "ExercisesTitle", QPoint(40, 14), PixelFont("Arial", 24, true),
+                             kInk, kStrExercisesTitle);
   ExerciseList = new TExerciseList(Panel3);
   ExerciseList->setGeometry(40, 50, kRowWidth, 0);
-  ExercisesHint = BoxLabel(Panel3, "ExercisesHint", QRect(40, 276, kRowWidth, 60),
-                           PixelFont("Arial", 12), kGrey, Qt::AlignLeft | Qt::AlignTop);
-  ExercisesHint->SetWordWrap(true);
-  ExercisesHint->SetCaption(ToQString(Str(kStrExerciseListHint)));
+  ExercisesHint =
+      MakeLabel(Panel3, "ExercisesHint", QRect(40, 276, kRowWidth, 60), PixelFont("Arial", 12),
+                kGrey, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kStrExerciseListHint);
 
   // The results page.
-  InfoTitle = Label(Panel4, "InfoTitle", QPoint(20, 54), PixelFont("Arial", 15, true), kInk,
-                    kStrResultsTitle);
-  ExerciseIDLbl = BoxLabel(Panel4, "ExerciseIDLbl", QRect(190, 55, 128, 18), PixelFont("Arial", 13),
-                           kGrey, Qt::AlignRight | Qt::AlignTop);
+  InfoTitle = MakeLabel(Panel4, "InfoTitle", QPoint(20, 54), PixelFont("Arial", 15, true), kInk,
+                        kStrResultsTitle);
+  ExerciseIDLbl = MakeLabel(Panel4, "ExerciseIDLbl", QRect(190, 55, 128, 18),
+                            PixelFont("Arial", 13), kGrey, Qt::AlignRight | Qt::AlignTop);
   struct Figure {
     TLabel** title;
     const char* titleName;
@@ -126,22 +106,21 @@ TChapterStgs::TChapterStgs() : TStorageForm("ChapterStgs") {
   int top = kFigureTop;
   for (const Figure& f : figures) {
     *f.title =
-        Label(Panel4, f.titleName, QPoint(20, top + 2), PixelFont("Arial", 15), kInk, f.text);
-    *f.value = BoxLabel(Panel4, f.valueName, QRect(116, top, 84, 22), PixelFont("Arial", 17, true),
-                        Qt::black, Qt::AlignRight | Qt::AlignTop);
+        MakeLabel(Panel4, f.titleName, QPoint(20, top + 2), PixelFont("Arial", 15), kInk, f.text);
+    *f.value = MakeLabel(Panel4, f.valueName, QRect(116, top, 84, 22), PixelFont("Arial", 17, true),
+                         Qt::black, Qt::AlignRight | Qt::AlignTop);
     *f.change = new TImage(Panel4, f.changeName);
     (*f.change)->setGeometry(210, top + 3, 16, 16);
-    *f.grade = Label(Panel4, f.gradeName, QPoint(236, top + 3), PixelFont("Arial", 13), kGrey);
+    *f.grade = MakeLabel(Panel4, f.gradeName, QPoint(236, top + 3), PixelFont("Arial", 13), kGrey);
     top += kFigureStep;
   }
-  UnitMark = Label(Panel4, "UnitMark", QPoint(69, kFigureTop), PixelFont("Arial", 13), kGrey,
-                   kStrUnitMark);
-  SpeedUnit = Label(Panel4, "SpeedUnit", QPoint(20, top + 4), PixelFont("Arial", 12), kGrey);
-  CommentatorTitle = Label(Panel4, "CommentatorTitle", QPoint(20, top + 34),
-                           PixelFont("Arial", 15, true), kInk, kStrCommentatorTitle);
-  TipLbl = BoxLabel(Panel4, "TipLbl", QRect(20, top + 58, 300, 428 - (top + 58) - 8),
-                    PixelFont("Arial", 14), kInk, Qt::AlignLeft | Qt::AlignTop);
-  TipLbl->SetWordWrap(true);
+  UnitMark = MakeLabel(Panel4, "UnitMark", QPoint(69, kFigureTop), PixelFont("Arial", 13), kGrey,
+                       kStrUnitMark);
+  SpeedUnit = MakeLabel(Panel4, "SpeedUnit", QPoint(20, top + 4), PixelFont("Arial", 12), kGrey);
+  CommentatorTitle = MakeLabel(Panel4, "CommentatorTitle", QPoint(20, top + 34),
+                               PixelFont("Arial", 15, true), kInk, kStrCommentatorTitle);
+  TipLbl = MakeLabel(Panel4, "TipLbl", QRect(20, top + 58, 300, 428 - (top + 58) - 8),
+                     PixelFont("Arial", 14), kInk, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 
   // Row pictures of the exercise list.
   ActivePic = AddImage("ActivePic", kRowWidth, kRowHeight);

@@ -71,15 +71,6 @@ void PaintCard(QPainter& p, const QRect& r) {
   p.drawRoundedRect(QRectF(r).adjusted(1, 1, -4, -4), 8, 8);
 }
 
-TLabel* AddLabel(QWidget* parent, const char* name, QPoint at, const QFont& font,
-                 const QColor& color) {
-  auto* label = new TLabel(parent, name);
-  label->SetLabelFont(font);
-  label->SetFontColor(color);
-  label->move(at);
-  return label;
-}
-
 TImage* AddPainted(QWidget* parent, const char* name, QRect geometry, TImage::Painter painter) {
   auto* image = new TImage(parent, name);
   image->setGeometry(geometry);
@@ -96,10 +87,10 @@ TEventPageStg::TEventPageStg() : TStorageForm("EventPageStg") {
   EventConsole = AddPanel("EventConsole", kWidePageWidth, kPageHeight);
   EventConsole->SetTransparent();
   const QFont title = PixelFont("Arial", 13, true);
-  TimeLbl = AddLabel(EventConsole, "TimeLbl", QPoint(582, 20), title, Qt::white);
+  TimeLbl = MakeLabel(EventConsole, "TimeLbl", QPoint(582, 20), title, Qt::white);
   Screen2 = AddPainted(EventConsole, "Screen2", QRect(580, 40, 119, 66), PaintScreen);
-  TimeLabel = AddLabel(EventConsole, "TimeLabel", QPoint(584, 46), PixelFont("Arial", 26, true),
-                       QColor(0, 255, 0));
+  TimeLabel = MakeLabel(EventConsole, "TimeLabel", QPoint(584, 46), PixelFont("Arial", 26, true),
+                        QColor(0, 255, 0));
   TimeLabel->SetAutoSize(false);
   TimeLabel->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
   TimeLabel->resize(111, 32);
@@ -111,11 +102,11 @@ TEventPageStg::TEventPageStg() : TStorageForm("EventPageStg") {
   TimeGraph = new TGauge(EventConsole, "TimeGraph");
   TimeGraph->setGeometry(588, 86, 103, 12);
   TimeGraph->SetColors(QColor(0, 200, 0), QColor(20, 20, 20));
-  CorrectTitle = AddLabel(EventConsole, "CorrectTitle", QPoint(582, 124), title, Qt::white);
+  CorrectTitle = MakeLabel(EventConsole, "CorrectTitle", QPoint(582, 124), title, Qt::white);
   CorrectTitle->SetCaption(ToQString(Str(kStrCorrectLampsTitle)));
   CorrectTitle->hide();
   Screen3 = AddPainted(EventConsole, "Screen3", QRect(580, 144, 119, 30), PaintScreen);
-  RhythmTitle = AddLabel(EventConsole, "RhythmTitle", QPoint(582, 180), title, Qt::white);
+  RhythmTitle = MakeLabel(EventConsole, "RhythmTitle", QPoint(582, 180), title, Qt::white);
   RhythmTitle->SetCaption(ToQString(Str(kStrRhythmLightTitle)));
   RhythmTitle->hide();
   LeftConsole =
@@ -125,9 +116,9 @@ TEventPageStg::TEventPageStg() : TStorageForm("EventPageStg") {
   EventMsg = AddPanel("EventMsg", 270, 74);
   EventMsg->SetTransparent();
   AddPainted(EventMsg, "MsgFrame", EventMsg->rect(), PaintCard);
-  MsgLabel1 = AddLabel(EventMsg, "MsgLabel1", QPoint(0, 12), PixelFont("Arial", 18, true),
-                       QColor(44, 62, 80));
-  MsgLabel2 = AddLabel(EventMsg, "MsgLabel2", QPoint(0, 42), PixelFont("Arial", 14), Qt::black);
+  MsgLabel1 = MakeLabel(EventMsg, "MsgLabel1", QPoint(0, 12), PixelFont("Arial", 18, true),
+                        QColor(44, 62, 80));
+  MsgLabel2 = MakeLabel(EventMsg, "MsgLabel2", QPoint(0, 42), PixelFont("Arial", 14), Qt::black);
   for (TLabel* l : {MsgLabel1, MsgLabel2}) {
     l->SetAutoSize(false);
     l->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -137,12 +128,12 @@ TEventPageStg::TEventPageStg() : TStorageForm("EventPageStg") {
 
   QFont credit = PixelFont("Arial", 12);
   credit.setItalic(true);
-  CreditLbl = AddLabel(this, "CreditLbl", QPoint(50, 202), credit, Qt::darkGray);
+  CreditLbl = MakeLabel(this, "CreditLbl", QPoint(50, 202), credit, Qt::darkGray);
 
   NewKeys = AddPanel("NewKeys", 540, 110);
   NewKeys->SetTransparent();
-  FingerLbl = AddLabel(NewKeys, "FingerLbl", QPoint(120, 70), PixelFont("Arial", 16, true),
-                       QColor(44, 62, 80));
+  FingerLbl = MakeLabel(NewKeys, "FingerLbl", QPoint(120, 70), PixelFont("Arial", 16, true),
+                        QColor(44, 62, 80));
   NewKeys->hide();
 
   DecorativeBox = AddPainted(this, "DecorativeBox", QRect(24, 9, 386, 94), PaintFrame);

@@ -8,8 +8,8 @@
 // two frames. Positions are those of the wide page (718 x 428); the events
 // move the few that depend on the exercise.
 
-#include "gui/exercises/gauge.h"
 #include "gui/storage/storage_form.h"
+#include "gui/widgets/gauge.h"
 
 namespace tq {
 

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "gui/shell/controls.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 

@@ -4,25 +4,13 @@
 
 #include "core/shell/strings.h"
 #include "gui/shell/qt_text.h"
-#include "gui/storage/page_pictures.h"
+#include "gui/widgets/pictures.h"
 
 namespace tq {
 namespace {
 
 const QColor kInk(60, 44, 32);
 const QColor kGrey(110, 110, 110);
-
-TLabel* TextLabel(QWidget* parent, const char* name, QRect box, const QFont& font,
-                  const QColor& color, int text) {
-  auto* label = new TLabel(parent, name);
-  label->SetLabelFont(font);
-  label->SetFontColor(color);
-  label->SetAutoSize(false);
-  label->SetWordWrap(true);
-  label->setGeometry(box);
-  label->SetCaption(ToQString(Str(text)));
-  return label;
-}
 
 // A choice drawn as a card: a caption with its Alt letter underlined, a
 // note under it and an arrow at the right.
@@ -63,27 +51,31 @@ TWelcomeStg::TWelcomeStg() : TStorageForm("WelcomeStg") {
 
   WelcomePic = new TImage(Panel, "WelcomePic");
   WelcomePic->setGeometry(14, 54, 330, 360);
-  WelcomeHeading = TextLabel(Panel, "WelcomeHeading", QRect(378, 52, 330, 34),
-                             PixelFont("Arial", 26, true), kInk, kStrWelcomeHeading);
-  WelcomeText = TextLabel(Panel, "WelcomeText", QRect(378, 96, 320, 86), PixelFont("Arial", 15),
-                          kInk, kStrWelcomeText);
+  WelcomeHeading =
+      MakeLabel(Panel, "WelcomeHeading", QRect(378, 52, 330, 34), PixelFont("Arial", 26, true),
+                kInk, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kStrWelcomeHeading);
+  WelcomeText = MakeLabel(Panel, "WelcomeText", QRect(378, 96, 320, 86), PixelFont("Arial", 15),
+                          kInk, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kStrWelcomeText);
   StudyingMask = ChoiceCard(Panel, "StudyingMask", QRect(378, 196, 320, 82), kStrWelcomeStudy,
                             kStrWelcomeStudyNote);
   IntroMask = ChoiceCard(Panel, "IntroMask", QRect(378, 294, 320, 82), kStrWelcomeIntro,
                          kStrWelcomeIntroNote);
-  NoIntroLbl = TextLabel(Panel, "NoIntroLbl", QRect(394, 300, 300, 24), PixelFont("Arial", 15),
-                         kGrey, kStrNoIntroduction);
+  NoIntroLbl =
+      MakeLabel(Panel, "NoIntroLbl", QRect(394, 300, 300, 24), PixelFont("Arial", 15), kGrey,
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kStrNoIntroduction);
   NoIntroLbl->hide();
 
   GoodbyePic = new TImage(Panel2, "GoodbyePic");
   GoodbyePic->setGeometry(14, 54, 330, 360);
-  GoodbyeHeading = TextLabel(Panel2, "GoodbyeHeading", QRect(378, 52, 330, 34),
-                             PixelFont("Arial", 26, true), kInk, kStrGoodbyeHeading);
-  GoodbyeText = TextLabel(Panel2, "GoodbyeText", QRect(378, 96, 320, 100), PixelFont("Arial", 15),
-                          kInk, kStrGoodbyeText);
+  GoodbyeHeading =
+      MakeLabel(Panel2, "GoodbyeHeading", QRect(378, 52, 330, 34), PixelFont("Arial", 26, true),
+                kInk, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kStrGoodbyeHeading);
+  GoodbyeText = MakeLabel(Panel2, "GoodbyeText", QRect(378, 96, 320, 100), PixelFont("Arial", 15),
+                          kInk, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kStrGoodbyeText);
   Restart = ChoiceCard(Panel2, "Restart", QRect(378, 214, 320, 82), kStrRestart, kStrRestartNote);
-  GoodbyeNote = TextLabel(Panel2, "GoodbyeNote", QRect(378, 312, 320, 40), PixelFont("Arial", 13),
-                          kGrey, kStrGoodbyeBackNote);
+  GoodbyeNote =
+      MakeLabel(Panel2, "GoodbyeNote", QRect(378, 312, 320, 40), PixelFont("Arial", 13), kGrey,
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kStrGoodbyeBackNote);
 }
 
 void TWelcomeStg::LoadPictures() {

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "core/course/study_codes.h"
+#include "core/exercises/study_codes.h"
 #include "core/files/data_file.h"
 #include "core/records/user.h"
 #include "core/shell/errors.h"
@@ -322,7 +322,7 @@ TEST_F(ContentsTest, AMalformedNumberStopsTheLoadWithItsPlace) {
     host_.messages.clear();
     std::vector<std::string> lines = c.lines;
     lines.insert(lines.end(), {"begin chapter", "new keys=fj", "end chapter"});
-    EXPECT_EQ(Load(lines), kContentsInvalid) << c.text;
+    EXPECT_EQ(Load(lines), kErrorContentsInvalid) << c.text;
     EXPECT_EQ(contents_.ChapterCount(), 0);
     EXPECT_EQ(student_.ChapterCount, 0);
     EXPECT_TRUE(student_.KeyGroups.empty());
@@ -403,7 +403,7 @@ TEST_F(ContentsTest, ACourseCutAtAnyLengthLoadsWithoutHarm) {
     test::WriteFile(dir_ / "cut.cnt", whole.substr(0, len));
     int status = contents_.Create("cut.cnt", student_);
     // A cut inside the "$" header is the container's header error.
-    ASSERT_TRUE(status == 0 || status == kContentsInvalid || status == kFileHeaderError)
+    ASSERT_TRUE(status == 0 || status == kErrorContentsInvalid || status == kFileHeaderError)
         << len << ": " << status;
     ASSERT_LE(contents_.ChapterCount(), 2);
     for (const auto& c : contents_.Chapters)

@@ -2,11 +2,11 @@
 // become study codes, and the bookmark moves along.
 #include <gtest/gtest.h>
 
-#include "core/course/bookmark.h"
 #include "core/course/event_loader.h"
 #include "core/course/exercise.h"
-#include "core/course/study_codes.h"
 #include "core/exercises/event_line.h"
+#include "core/exercises/study_codes.h"
+#include "core/records/bookmark.h"
 #include "core/records/user.h"
 #include "study_script.h"
 #include "support/fake_host.h"

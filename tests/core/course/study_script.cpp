@@ -3,8 +3,8 @@
 #include "core/course/chapter.h"
 #include "core/course/exercise.h"
 #include "core/exercises/event_time.h"
+#include "core/files/ansi.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "support/fake_host.h"
 
 namespace tq::test {

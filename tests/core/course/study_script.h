@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/course/bookmark.h"
 #include "core/course/study_interface.h"
 #include "core/exercises/event_factory.h"
+#include "core/records/bookmark.h"
 
 namespace tq {
 class TUser;

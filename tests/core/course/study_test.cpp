@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/course/guided_studying.h"
-#include "core/course/study_codes.h"
 #include "core/exercises/event_line.h"
+#include "core/exercises/study_codes.h"
 #include "core/records/user.h"
 #include "core/shell/errors.h"
 #include "core/shell/program_settings.h"
@@ -333,7 +333,7 @@ TEST_F(StudyTest, ABrokenIntroductionIsReportedAndSkipped) {
 
 TEST_F(StudyTest, ABookmarkBeyondTheCourseOrLessonIsPutBackAndReported) {
   At(5, 1);
-  EXPECT_EQ(Run(), kChapterOverflow);
+  EXPECT_EQ(Run(), kErrorChapterOverflow);
   EXPECT_EQ(student_->BookMark.Chapter, 3);
   EXPECT_EQ(Messages(), (std::vector<std::string>{
                             "#-1052 Contents detected error\n\rUser bookmark vs. Chapter data "
@@ -342,7 +342,7 @@ TEST_F(StudyTest, ABookmarkBeyondTheCourseOrLessonIsPutBackAndReported) {
 
   host_.messages.clear();
   At(1, 9);
-  EXPECT_EQ(Run(), kExerciseOverflow);
+  EXPECT_EQ(Run(), kErrorExerciseOverflow);
   EXPECT_EQ(student_->BookMark.Exercise, 3);
   EXPECT_EQ(Messages(), (std::vector<std::string>{
                             "#-1052 Contents detected error\n\rUser bookmark vs. exercise data "

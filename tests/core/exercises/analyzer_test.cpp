@@ -128,6 +128,12 @@ TEST_F(AnalyzerTest, RecordErrorsCountsEachCharacterAskedFor) {
   EXPECT_EQ(Hits('o'), 1);
   EXPECT_EQ(Errors('o'), 1);
   EXPECT_EQ(Errors('u'), 0);
+
+  // Character 164 typed where it is asked for is a hit like any other.
+  DifficultKeys().Clear();
+  finder.RecordErrors("a\244b", "a\244b");
+  EXPECT_EQ(Hits('\244'), 1);
+  EXPECT_EQ(Errors('\244'), 0);
 }
 
 TEST_F(AnalyzerTest, RecordErrorsBlamesADoubledKeyButNotAStrayOne) {
@@ -182,13 +188,18 @@ TEST_F(AnalyzerTest, BackspaceScores) {
   struct Case {
     int keys, backspaces;
     float percent, score;
-  } cases[] = {{0, 0, 0, 4}, {20, 0, 0, 4}, {20, 1, 5, 2}, {10, 1, 10, 0}, {4, 2, 50, 0}};
+    const char* grade;
+  } cases[] = {{0, 0, 0, 4, "Expert"},    {20, 0, 0, 4, "Expert"},
+               {20, 1, 5, 2, "Advanced"}, {10, 1, 10, 0, "Beginner"},
+               {4, 2, 50, 0, "Beginner"}, {40, 3, 7.5f, 1, "Intermediate"}};
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.backspaces << " in " << c.keys);
     TBackSpaceCounter counter;
     counter.Keystrokes = c.keys;
     counter.Backspaces = c.backspaces;
-    EXPECT_FLOAT_EQ(counter.BackspacePercent(), c.percent);
-    EXPECT_NEAR(counter.BackspaceScore(), c.score, 1e-5) << c.keys << "/" << c.backspaces;
+    EXPECT_EQ(counter.BackspacePercent(), c.percent);  // exactly: rounded once
+    EXPECT_NEAR(counter.BackspaceScore(), c.score, 1e-5);
+    EXPECT_EQ(GradeText(counter.BackspaceScore()), c.grade);
   }
 }
 

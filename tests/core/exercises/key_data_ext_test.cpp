@@ -362,7 +362,9 @@ TEST_F(KeyDataTest, BadLines) {
     EXPECT_EQ(data.Messages[0].find(dir / "test.kbd:4: "), 0u) << data.Messages[0];
     EXPECT_NE(data.Messages[0].find(c.message), std::string::npos) << data.Messages[0];
     EXPECT_EQ(host.messages.size(), c.reported ? 1u : 0u) << c.line;
-    if (c.reported) EXPECT_NE(host.messages[0].text.find("test.kbd:4:"), std::string::npos);
+    if (c.reported) {
+      EXPECT_NE(host.messages[0].text.find("test.kbd:4:"), std::string::npos);
+    }
   }
 }
 
@@ -427,7 +429,9 @@ TEST_F(KeyDataTest, TruncatedFilesNeverGiveAStrayKey) {
     // the container's header error; from the first content line on it loads.
     const int expected = len == 0 ? -89 : len < 11 ? kFileHeaderError : kFileGood;
     EXPECT_EQ(status, expected) << len;
-    if (status != kFileGood) EXPECT_TRUE(cut.Keys.empty());
+    if (status != kFileGood) {
+      EXPECT_TRUE(cut.Keys.empty());
+    }
     EXPECT_LE(cut.Keys.size(), fullCount) << len;
     for (const auto& key : cut.Keys) {
       EXPECT_GE(key->X, 0);
@@ -437,15 +441,16 @@ TEST_F(KeyDataTest, TruncatedFilesNeverGiveAStrayKey) {
       EXPECT_LE(key->X + key->Width, kMaxKeyboardExtent);
     }
     for (TKeyInfoExt* m : cut.LeftModifiers)
-      if (m) EXPECT_GE(m->ModifierIndex, 1);
+      if (m) {
+        EXPECT_GE(m->ModifierIndex, 1);
+      }
   }
   EXPECT_TRUE(host.messages.empty());
 }
 
 // Every layout we ship loads without a message and types its letters.
 TEST_F(KeyDataTest, ShippedLayoutsLoadCleanly) {
-  std::string root = __FILE__;
-  root = root.substr(0, root.rfind("/tests/core/exercises/"));
+  const std::string root = TAPQUILL_SOURCE_DIR;
   const std::vector<std::string> files = MatchFiles(root + "/data/*.kbd");
   ASSERT_FALSE(files.empty());
   for (const std::string& name : files) {

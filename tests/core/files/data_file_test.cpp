@@ -155,9 +155,8 @@ TEST(TextFile, OpensANameThatDiffersInCase) {
 }
 
 TEST(TextFile, EveryTruncationOfAFileReadsSafely) {
-  const std::string full =
-      "$version=5\r\n$description=d;x\r\n$fileformat=plain\r\nline one\r\n" +
-      std::string(280, 'y') + "\r\nlast\r\n";
+  const std::string full = "$version=5\r\n$description=d;x\r\n$fileformat=plain\r\nline one\r\n" +
+                           std::string(280, 'y') + "\r\nlast\r\n";
   TempDir dir;
   for (std::size_t len = 0; len <= full.size(); ++len) {
     WriteFile(dir / "t.txt", full.substr(0, len));
@@ -183,8 +182,9 @@ TEST(RecFile, ReadsAndWritesLittleEndianFields) {
   w.WriteShortString("Anna", 10);
   w.WriteWideArray({1, 0x0203}, 1);
   EXPECT_EQ(w.Close(), kFileClosed);
-  EXPECT_EQ(test::ReadFile(dir / "r.bin"),
-            std::string("\xFE\xFF\xFF\xFF\xEF\xBE\x04" "Anna\0\0\0\0\0\0\x01\x00\x03\x02", 21));
+  EXPECT_EQ(test::ReadFile(dir / "r.bin"), std::string("\xFE\xFF\xFF\xFF\xEF\xBE\x04"
+                                                       "Anna\0\0\0\0\0\0\x01\x00\x03\x02",
+                                                       21));
 
   TRecFile r;
   ASSERT_EQ(r.Open(dir / "r.bin", 1, TRecFile::kShareDenyWrite), kFileGood);
@@ -241,7 +241,10 @@ TEST(RecFile, SeekRecordCountAndRewriteInPlace) {
   int32_t v;
   f.ReadInteger(v);  // a read sees the pending write
   EXPECT_EQ(f.Close(), kFileClosed);
-  EXPECT_EQ(test::ReadFile(dir / "r.bin"), std::string(10, 'a') + "\x02" "bc" + std::string(17, 'a'));
+  EXPECT_EQ(test::ReadFile(dir / "r.bin"), std::string(10, 'a') +
+                                               "\x02"
+                                               "bc" +
+                                               std::string(17, 'a'));
 }
 
 TEST(RecFile, FailedOpensAndStatusRules) {
@@ -250,7 +253,7 @@ TEST(RecFile, FailedOpensAndStatusRules) {
   EXPECT_EQ(f.Open(dir / "gone.bin", 1, 0), kFileNotFound);
   EXPECT_EQ(f.FileSize, -1);
   int32_t v;
-  EXPECT_EQ(f.ReadInteger(v), kFileNotFound);  // reads only while good
+  EXPECT_EQ(f.ReadInteger(v), kFileNotFound);   // reads only while good
   EXPECT_EQ(f.WriteInteger(1), kFileNotFound);  // writes keep a bad status
   TRecFile g;
   EXPECT_EQ(g.Open(dir / "x.bin", 3, 0), kFileGood);  // modes 3 and 4 open nothing

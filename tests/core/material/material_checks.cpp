@@ -11,10 +11,10 @@
 #include "core/exercises/event_text.h"
 #include "core/exercises/key_data_ext.h"
 #include "core/exercises/text_blocks.h"
+#include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "support/temp_dir.h"
 
 namespace tq::test {
@@ -112,8 +112,7 @@ bool IsSeparator(char ch) {
 }  // namespace
 
 std::string BundledDataDir() {
-  std::string root = __FILE__;
-  return root.substr(0, root.rfind("/tests/core/material/")) + "/data/";
+  return std::string(TAPQUILL_SOURCE_DIR) + "/data/";
 }
 
 std::vector<std::string> CourseFiles(const std::string& dir) {

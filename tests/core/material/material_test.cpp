@@ -101,8 +101,8 @@ TEST_F(MaterialTest, EveryExamHasItsMinimums) {
     EXPECT_EQ(Joined(test::CheckExamLines(data_, course)), "") << course;
 }
 
-// The default course teaches every key the issue names: letters in both
-// cases, the digits and the punctuation, and ends each lesson with an exam.
+// The default course teaches the letters in both cases, the digits and the
+// punctuation, and ends each lesson with an exam.
 TEST_F(MaterialTest, BeginnerTeachesEveryKey) {
   test::ScopedCurrentDir cwd(data_);
   TUser student("VISITOR");

@@ -54,6 +54,9 @@ TEST(DifficultKeys, FoldWeighsTheHistoryLikeAWindowOf40Keystrokes) {
       {"30 % errors scaled to score 100", {0, 0, 0}, 40, 12, {40, 40, 10}},
       {"29001 restarts at 25000", {28990, 40, 0}, 11, 0, {25000, 40, 0}},
       {"29000 stays", {28989, 40, 0}, 11, 0, {29000, 40, 0}},
+      // F is the single nearest 1 - h/40: 5 x 0.9 stays under the half.
+      {"4 new keep 0.9", {100, 5, 0}, 4, 0, {104, 8, 0}},
+      {"14 new keep 0.65, then scaled", {7426, 50, 48}, 14, 4, {7440, 46, 11}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -75,6 +78,12 @@ TEST(DifficultKeys, FoldWeighsTheHistoryLikeAWindowOf40Keystrokes) {
 }
 
 TEST(DifficultKeys, FoldKeepsAKeyNearAScoreOf100) {
+  TDifficultKeys scaled;
+  SetHistory(scaled, 'f', {7426, 50, 48});
+  Type(scaled, 'f', 14, 4);
+  scaled.FoldNewCounts();
+  EXPECT_NEAR(scaled.KeyDifficulty('f'), 95.65f, 0.005f);
+
   TDifficultKeys k;
   Type(k, 'q', 40, 12);
   k.FoldNewCounts();
@@ -227,10 +236,6 @@ TEST(DifficultKeys, StoredTablesByteForByte) {
   EXPECT_EQ(back.WeightedHits[59], 59);  // 54 bytes of the second table
   EXPECT_EQ(back.WeightedHits[60], 0);
   EXPECT_EQ(back.WeightedErrors[33], 0);
-}
-
-TEST(DifficultKeys, TheSharedInstanceIsOne) {
-  EXPECT_EQ(&DifficultKeys(), &DifficultKeys());
 }
 
 }  // namespace

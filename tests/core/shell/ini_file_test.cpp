@@ -22,7 +22,8 @@ TEST(IniFile, ReadsIgnoringCaseAndTrimsValues) {
   EXPECT_EQ(ini.ReadString("General Settings", "DataPath"), "x y");
   EXPECT_EQ(ini.ReadString("General Settings", "Missing", "def"), "def");
   EXPECT_EQ(ini.ReadString("Nowhere", "PlaySounds"), "");
-  EXPECT_EQ(ini.ReadSection("General Settings"), (std::vector<std::string>{"PlaySounds", "DataPath"}));
+  EXPECT_EQ(ini.ReadSection("General Settings"),
+            (std::vector<std::string>{"PlaySounds", "DataPath"}));
 }
 
 TEST(IniFile, MissingFileReadsEmptyAndIsCreatedOnWrite) {
@@ -38,11 +39,12 @@ TEST(IniFile, WritingKeepsCommentsOtherKeysAndSections) {
   TempDir dir;
   WriteFile(dir / "a.ini", "; keep me\r\n[A]\r\nx=1\r\n; note\r\ny=2\r\n\r\n[B]\r\nz=3\r\n");
   TIniFile ini(dir / "a.ini");
-  ini.WriteString("a", "X", "10");     // replaces in place, keeps the key's spelling
-  ini.WriteString("A", "w", "new");    // a new key joins its section
-  ini.WriteString("C", "q", "r");      // a new section goes at the end
-  EXPECT_EQ(ReadFile(dir / "a.ini"),
-            "; keep me\r\n[A]\r\nx=10\r\n; note\r\ny=2\r\nw=new\r\n\r\n[B]\r\nz=3\r\n\r\n[C]\r\nq=r\r\n");
+  ini.WriteString("a", "X", "10");   // replaces in place, keeps the key's spelling
+  ini.WriteString("A", "w", "new");  // a new key joins its section
+  ini.WriteString("C", "q", "r");    // a new section goes at the end
+  EXPECT_EQ(
+      ReadFile(dir / "a.ini"),
+      "; keep me\r\n[A]\r\nx=10\r\n; note\r\ny=2\r\nw=new\r\n\r\n[B]\r\nz=3\r\n\r\n[C]\r\nq=r\r\n");
 }
 
 TEST(IniFile, GarbageBinaryAndVeryLongLinesAreHarmless) {
@@ -62,7 +64,8 @@ TEST(IniFile, GarbageBinaryAndVeryLongLinesAreHarmless) {
 
 TEST(IniFile, ReadSectionValuesInFileOrder) {
   TempDir dir;
-  WriteFile(dir / "k.ini", "[Keyboard Layouts]\r\nEnglish US=qwerty.kbd;x\r\nEnglish UK=uk.kbd\r\n");
+  WriteFile(dir / "k.ini",
+            "[Keyboard Layouts]\r\nEnglish US=qwerty.kbd;x\r\nEnglish UK=uk.kbd\r\n");
   TIniFile ini(dir / "k.ini");
   EXPECT_EQ(ini.ReadSectionValues("keyboard layouts"),
             (std::vector<std::string>{"English US=qwerty.kbd;x", "English UK=uk.kbd"}));

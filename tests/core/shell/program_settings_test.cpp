@@ -60,8 +60,8 @@ TEST_F(SettingsTest, FirstStartCopiesTheTemplate) {
 }
 
 TEST_F(SettingsTest, OtherLanguageEditionIsReplacedButKeepsItsDataPath) {
-  WriteFile(prog / "KLSetup.ini",
-            "[General Settings]\r\nLanguageID=DE\r\nDataPath=" + prog.path() + "\r\nPlaySounds=0\r\n");
+  WriteFile(prog / "KLSetup.ini", "[General Settings]\r\nLanguageID=DE\r\nDataPath=" + prog.path() +
+                                      "\r\nPlaySounds=0\r\n");
   TProgramSettings s = Make();
   std::string file = ReadFile(prog / "KLSetup.ini");
   EXPECT_NE(file.find("LanguageID=UK"), std::string::npos);
@@ -95,9 +95,10 @@ TEST_F(SettingsTest, DataPathExpansionAndFallback) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].caption, "Warning #2981");
   EXPECT_EQ(host.messages[0].text,
-            windows.path() + "tapquill-data\\ not available (is network down?)\r"
-                             "A local directory will be used instead. \rRun NETSETUP again to fix "
-                             "the problem.");
+            windows.path() +
+                "tapquill-data\\ not available (is network down?)\r"
+                "A local directory will be used instead. \rRun NETSETUP again to fix "
+                "the problem.");
   EXPECT_EQ(s.DataPath, prog.path());
 }
 
@@ -187,11 +188,11 @@ TEST_F(SettingsTest, DetectedLayoutNames) {
   struct Case {
     const char* id;
     const char* name;
-  } cases[] = {{"00000409", "English US"}, {"00000809", "English UK"},
+  } cases[] = {{"00000409", "English US"},       {"00000809", "English UK"},
                {"00001009", "English Canadian"}, {"00000c09", "English"},
-               {"00000c0c", "French Canadian"}, {"0000040C", "French"},
-               {"00000807", "German Swiss"}, {"00000407", "German"},
-               {"0000041D", "Swedish"}, {"00000419", "Unknown (19)"}};
+               {"00000c0c", "French Canadian"},  {"0000040C", "French"},
+               {"00000807", "German Swiss"},     {"00000407", "German"},
+               {"0000041D", "Swedish"},          {"00000419", "Unknown (19)"}};
   for (const Case& c : cases) {
     host.layoutId = c.id;
     EXPECT_EQ(s.DetectedLayoutName(), c.name) << c.id;

@@ -19,10 +19,9 @@
 
 #include "core/course/chapter.h"
 #include "core/exercises/exercise_canvas.h"
+#include "core/files/ansi.h"
 #include "core/records/user.h"
-#include "core/shell/ansi.h"
 #include "gui/course/chapter_views.h"
-#include "gui/course/exercise_list.h"
 #include "gui/course/welcome_views.h"
 #include "gui/exercises/keyboard_events.h"
 #include "gui/exercises/text_events.h"
@@ -36,6 +35,7 @@
 #include "gui/storage/add_views_stg.h"
 #include "gui/storage/storage_forms.h"
 #include "gui/storage/welcome_stg.h"
+#include "gui/widgets/exercise_list.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 
@@ -168,7 +168,7 @@ class Student : public QObject {
       return;
     }
     if (ChapterView().AttachedView1 == &ExercInfoView() && ExercInfoView().ShowsResults())
-      resultSpeeds.push_back(ExercInfoView().Speed);
+      resultSpeeds.push_back(ExercInfoView().Trends.Current.Speed);
     // The bookmark has selected the next exercise; after the last one the
     // "Next Lesson" row.
     if (list->Current() == list->RowCount() && events.size() < 6)

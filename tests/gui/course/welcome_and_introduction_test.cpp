@@ -11,7 +11,6 @@
 #include "core/course/chapter.h"
 #include "core/records/user.h"
 #include "gui/course/chapter_views.h"
-#include "gui/course/exercise_list.h"
 #include "gui/course/welcome_views.h"
 #include "gui/exercises/event_views.h"
 #include "gui/gui_support.h"
@@ -25,6 +24,7 @@
 #include "gui/storage/chapter_stgs.h"
 #include "gui/storage/storage_forms.h"
 #include "gui/storage/welcome_stg.h"
+#include "gui/widgets/exercise_list.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 
@@ -60,7 +60,6 @@ class CoursePagesTest : public test::ShippedProgramTest {
               })
         .When(Showing<TNewUserView>, [] { BookForm()->UserYes->click(); });
   }
-
 };
 
 TEST_F(CoursePagesTest, WelcomeOffersTheIntroductionOnlyWhenThereIsOne) {

@@ -14,7 +14,7 @@
 #include "gui/exercises/fingers.h"
 #include "gui/exercises/keyboard.h"
 #include "gui/exercises/lcds.h"
-#include "render_probe.h"
+#include "gui/render_probe.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 
@@ -22,8 +22,7 @@ namespace tq {
 namespace {
 
 std::string SourceRoot() {
-  std::string root = __FILE__;
-  return root.substr(0, root.rfind("/tests/gui/exercises/"));
+  return TAPQUILL_SOURCE_DIR;
 }
 
 constexpr QPoint kKeyboardAt(10, 10);
@@ -113,9 +112,7 @@ TEST(KeyboardPictureTest, DrillPageWithShippedAndDrawnPictures) {
                    kKeyboardAt.y() + key->Y + key->Height / 2, kLitFaceColor);
     const QPoint yellow = kLightAt + TTrafficLightLcd::LampRect(2).center();
     EXPECT_PIXEL(sheet, yellow.x(), yellow.y(), kYellowLampColor);
-    if (const char* dir = std::getenv("TAPQUILL_SCREENSHOT_DIR")) {
-      EXPECT_TRUE(sheet.save(QString::fromLatin1(dir) + "/" + look.file));
-    }
+    test::SaveScreenshot(sheet, QString::fromLatin1(look.file));
   }
   SetArtworkDirectory({});
   SetErrorLogPath("Errors.log");

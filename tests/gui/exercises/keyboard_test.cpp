@@ -7,7 +7,7 @@
 
 #include "core/shell/errors.h"
 #include "gui/exercises/exercise_art.h"
-#include "render_probe.h"
+#include "gui/render_probe.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 

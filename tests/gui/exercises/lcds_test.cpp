@@ -6,7 +6,7 @@
 
 #include "core/exercises/deviation.h"
 #include "gui/exercises/exercise_art.h"
-#include "render_probe.h"
+#include "gui/render_probe.h"
 #include "support/temp_dir.h"
 
 namespace tq {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/render_probe.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QImage>
@@ -26,18 +28,13 @@ namespace {
 constexpr TColor kGreen = 0x008000;
 constexpr TColor kLime = 0x00FF00;
 
+// Anything the widget leaves unpainted shows magenta.
 QImage Render(QWidget& w) {
-  QImage image(w.size(), QImage::Format_RGB32);
-  image.fill(Qt::magenta);  // anything the widget leaves unpainted shows
-  w.render(&image);
-  return image;
+  return test::RenderOn(w, Qt::magenta);
 }
 
 bool Near(QRgb pixel, TColor color, int tolerance = 40) {
-  const QColor c = ToQColor(color);
-  return std::abs(qRed(pixel) - c.red()) <= tolerance &&
-         std::abs(qGreen(pixel) - c.green()) <= tolerance &&
-         std::abs(qBlue(pixel) - c.blue()) <= tolerance;
+  return test::Near(pixel, ToQColor(color).rgb() & 0xffffffu, tolerance);
 }
 
 std::string Hex(QRgb c) {
@@ -89,9 +86,7 @@ QFont Font(const char* family, int points, bool bold = false) {
 }
 
 void SaveScreenshot(const QImage& image, const char* name) {
-  if (const char* dir = std::getenv("TAPQUILL_SCREENSHOT_DIR")) {
-    EXPECT_TRUE(image.save(QString::fromLatin1(dir) + "/" + name));
-  }
+  test::SaveScreenshot(image, QString::fromLatin1(name));
 }
 
 // The model text display of a text exercise.

@@ -17,11 +17,11 @@
 #include "core/shell/program_settings.h"
 #include "gui/exercises/view_canvas_widget.h"
 #include "gui/gui_support.h"
-#include "gui/pages/pie_gauge.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/storage/add_views_stg.h"
 #include "gui/storage/storage_forms.h"
+#include "gui/widgets/pie_gauge.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 
@@ -52,6 +52,12 @@ class ProfilePageTest : public testing::Test {
     Settings() = TProgramSettings{};
   }
   void TearDown() override {
+    // A page left open by a stopped program is closed, so the next test
+    // starts without a current page.
+    if (StdProfileView().Active()) {
+      bool refuse = false;
+      StdProfileView().CloseView(refuse);
+    }
     SetCurrentUser(nullptr);
     DestroyStorageForms();
     SetBookForm(nullptr);

@@ -9,7 +9,9 @@ namespace tq {
 namespace {
 
 TEST(QtText, ConvertsAnsiToUnicodeAndBack) {
-  const std::string ansi = "Gr\xFC\xDF" "e \x80 \x93quoted\x94";
+  const std::string ansi =
+      "Gr\xFC\xDF"
+      "e \x80 \x93quoted\x94";
   QString text = ToQString(ansi);
   EXPECT_EQ(text, QString::fromUtf8("Grüße € “quoted”"));
   EXPECT_EQ(FromQString(text), ansi);

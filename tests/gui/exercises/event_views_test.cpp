@@ -50,7 +50,7 @@ TEST_F(EventViewsTest, EnterIsNextOnlyOnceTheEventIsFinished) {
   EXPECT_TRUE(host.questions.empty()) << "a finished event leaves without a question";
 }
 
-TEST_F(EventViewsTest, EscapeAndTheAltLettersLeaveWithTheSpecifiedResults) {
+TEST_F(EventViewsTest, EscapeAndTheAltLettersLeaveWithTheirPageResults) {
   struct Case {
     const char* name;
     const char* typed;  // before the key

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "gui_support.h"
+#include "gui/gui_support.h"
 #include "support/fake_host.h"
 
 namespace tq {

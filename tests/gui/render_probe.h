@@ -1,13 +1,16 @@
 #pragma once
-// Helpers of the painting tests: a control rendered on white, colours
-// compared with a little tolerance (lines and circles are smoothed), and a
-// recorder of the regions a control repaints.
+// Helpers of the painting tests: a control rendered on a background,
+// colours compared with a little tolerance (lines and circles are smoothed),
+// a recorder of the regions a control repaints, and screenshots saved to the
+// folder TAPQUILL_SCREENSHOT_DIR names.
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QImage>
 #include <QPaintEvent>
 #include <QRegion>
+#include <QString>
 #include <QWidget>
 #include <cstdlib>
 #include <string>
@@ -15,12 +18,27 @@
 
 namespace tq::test {
 
-// The control as it looks on a white page (it paints only itself).
-inline QImage RenderOnWhite(QWidget& w) {
+// The control as it looks on a background; what it leaves unpainted shows
+// the background's colour.
+inline QImage RenderOn(QWidget& w, const QColor& background) {
   QImage image(w.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32);
-  image.fill(Qt::white);
+  image.fill(background);
   w.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
   return image;
+}
+
+// The control as it looks on a white page (it paints only itself).
+inline QImage RenderOnWhite(QWidget& w) {
+  return RenderOn(w, Qt::white);
+}
+
+// Saves the picture as NAME (with its extension) when TAPQUILL_SCREENSHOT_DIR
+// names a folder; the folder is made when missing.
+inline void SaveScreenshot(const QImage& image, const QString& name) {
+  const QString folder = qEnvironmentVariable("TAPQUILL_SCREENSHOT_DIR");
+  if (folder.isEmpty()) return;
+  QDir().mkpath(folder);
+  image.save(folder + QLatin1Char('/') + name);
 }
 
 inline bool Near(QRgb a, unsigned rgb, int tolerance = 24) {

@@ -9,9 +9,9 @@
 #include "gui/exercises/fingers.h"
 #include "gui/exercises/keyboard.h"
 #include "gui/exercises/lcds.h"
-#include "gui/exercises/render_probe.h"
-#include "gui/shell/controls.h"
+#include "gui/render_probe.h"
 #include "gui/storage/event_page_stg.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 namespace {

@@ -1,10 +1,12 @@
-#include "core/course/bookmark.h"
+#include "core/records/bookmark.h"
 
 #include "core/files/data_file.h"
 
 namespace tq {
 
-void TBookMark::Clear() { Chapter = Exercise = Event = Spare = Mode = 0; }
+void TBookMark::Clear() {
+  Chapter = Exercise = Event = Spare = Mode = 0;
+}
 
 void TBookMark::SaveToFile(TRecFile& file) const {
   for (int32_t v : {Chapter, Exercise, Event, Spare}) file.WriteWord(static_cast<uint16_t>(v));

@@ -1,4 +1,4 @@
-#include "core/course/bookmark.h"
+#include "core/records/bookmark.h"
 
 #include <gtest/gtest.h>
 

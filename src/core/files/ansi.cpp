@@ -1,4 +1,4 @@
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 #include <array>
 #include <cerrno>
@@ -11,12 +11,13 @@ namespace {
 
 // Code points of bytes 0x80..0x9F; the rest of 1252 equals Latin-1.
 constexpr std::array<char32_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-unsigned char U(char c) { return static_cast<unsigned char>(c); }
+unsigned char U(char c) {
+  return static_cast<unsigned char>(c);
+}
 
 }  // namespace
 
@@ -91,11 +92,16 @@ char AnsiUpper(char c) {
   if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
   if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 32);
   switch (u) {
-    case 0x9A: return static_cast<char>(0x8A);
-    case 0x9C: return static_cast<char>(0x8C);
-    case 0x9E: return static_cast<char>(0x8E);
-    case 0xFF: return static_cast<char>(0x9F);
-    default: return c;
+    case 0x9A:
+      return static_cast<char>(0x8A);
+    case 0x9C:
+      return static_cast<char>(0x8C);
+    case 0x9E:
+      return static_cast<char>(0x8E);
+    case 0xFF:
+      return static_cast<char>(0x9F);
+    default:
+      return c;
   }
 }
 
@@ -104,11 +110,16 @@ char AnsiLower(char c) {
   if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
   if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
   switch (u) {
-    case 0x8A: return static_cast<char>(0x9A);
-    case 0x8C: return static_cast<char>(0x9C);
-    case 0x8E: return static_cast<char>(0x9E);
-    case 0x9F: return static_cast<char>(0xFF);
-    default: return c;
+    case 0x8A:
+      return static_cast<char>(0x9A);
+    case 0x8C:
+      return static_cast<char>(0x9C);
+    case 0x8E:
+      return static_cast<char>(0x9E);
+    case 0x9F:
+      return static_cast<char>(0xFF);
+    default:
+      return c;
   }
 }
 
@@ -124,7 +135,9 @@ std::string AnsiLowerCase(std::string_view s) {
   return r;
 }
 
-bool IsAnsiLetter(char c) { return AnsiUpper(c) != AnsiLower(c) || U(c) == 0xDF; }
+bool IsAnsiLetter(char c) {
+  return AnsiUpper(c) != AnsiLower(c) || U(c) == 0xDF;
+}
 
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -183,7 +196,9 @@ std::string ExpandEnvironment(std::string_view s) {
   return out;
 }
 
-int64_t RoundEven(double x) { return static_cast<int64_t>(std::nearbyint(x)); }
+int64_t RoundEven(double x) {
+  return static_cast<int64_t>(std::nearbyint(x));
+}
 
 bool TryStrToInt(std::string_view s, int& value) {
   std::string t = Trim(s);
@@ -202,6 +217,8 @@ int StrToIntDef(std::string_view s, int fallback) {
   return TryStrToInt(s, v) ? v : fallback;
 }
 
-std::string IntToStr(int64_t value) { return std::to_string(value); }
+std::string IntToStr(int64_t value) {
+  return std::to_string(value);
+}
 
 }  // namespace tq

@@ -2,10 +2,10 @@
 // and the accounting of studying time.
 #include <gtest/gtest.h>
 
-#include "core/course/study_codes.h"
 #include "core/exercises/event_line.h"
 #include "core/exercises/event_text.h"
 #include "core/exercises/event_time.h"
+#include "core/exercises/study_codes.h"
 #include "core/records/user.h"
 #include "core/shell/errors.h"
 #include "core/shell/program_settings.h"
@@ -35,6 +35,28 @@ TEST(EventLine, Fields) {
   EventLine noSource("event=TEXT;1");
   EXPECT_FALSE(noSource.HasTextSource());
   EXPECT_EQ(noSource.TextSource(), "");
+}
+
+TEST(EventLine, ExamMinimumsComeFromAnEightFieldLine) {
+  struct Case {
+    const char* line;
+    int speed, accuracy, rhythm;
+  } cases[] = {
+      {"event=EXAM;1;FILE:e.txt;FALSE;150;40;10", 150, 40, 10},
+      {"event=exam;2;FILE:e.txt;TRUE;75;0;25", 75, 0, 25},
+      // Another count of fields asks for nothing.
+      {"event=EXAM;1;FILE:e.txt;FALSE;150;40", 0, 0, 0},
+      {"event=EXAM;1;FILE:e.txt;FALSE;150;40;10;5", 0, 0, 0},
+      {"event=EXAM;1;FILE:e.txt", 0, 0, 0},
+      // A field that is not a whole number asks for nothing there.
+      {"event=EXAM;1;FILE:e.txt;FALSE;fast;40;x", 0, 40, 0},
+  };
+  for (const Case& c : cases) {
+    const ExamMinimums m = EventLine(c.line).ExamLineMinimums();
+    EXPECT_EQ(m.Speed, c.speed) << c.line;
+    EXPECT_EQ(m.Accuracy, c.accuracy) << c.line;
+    EXPECT_EQ(m.Rhythm, c.rhythm) << c.line;
+  }
 }
 
 TEST(EventLine, PageResultsBecomeStudyCodes) {
@@ -115,10 +137,11 @@ TEST_F(EventTextTest, Sources) {
   for (const Case& c : cases) {
     text_.Text = "previous";
     EXPECT_EQ(Load(c.source), 1) << c.source;
-    if (c.source == "NILS")
+    if (c.source == "NILS") {
       EXPECT_EQ(text_.Text, "previous");  // NIL leaves the text as it was
-    else
+    } else {
       EXPECT_EQ(text_.Text, c.text) << c.source;
+    }
     EXPECT_FALSE(text_.TextChosen);
   }
   EXPECT_TRUE(host_.messages.empty());

@@ -1,17 +1,22 @@
-#include "gui/storage/page_pictures.h"
+#include "gui/widgets/pictures.h"
 
 #include <QImageReader>
 
 #include "core/files/paths.h"
-#include "gui/shell/controls.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 
-QPixmap ProgramPicture(const std::string& fileName) {
-  if (fileName.empty() || !FileExists(fileName)) return {};
-  QImageReader reader(QString::fromStdString(ResolveExisting(fileName)));
+QImage ReadPicture(const QString& path) {
+  const std::string name = path.toStdString();
+  if (name.empty() || !FileExists(name)) return {};
+  QImageReader reader(QString::fromStdString(ResolveExisting(name)));
   reader.setDecideFormatFromContent(true);
-  const QImage image = reader.read();
+  return reader.read();
+}
+
+QPixmap ProgramPicture(const std::string& fileName) {
+  const QImage image = ReadPicture(QString::fromStdString(fileName));
   return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 

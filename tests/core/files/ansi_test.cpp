@@ -1,4 +1,4 @@
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +17,20 @@ TEST(Ansi, ConvertsThe1252RangeBothWays) {
   EXPECT_EQ(AnsiToUnicode(0xA4), U'\u00A4');  // the filler character 164
   EXPECT_EQ(UnicodeToAnsi(U'\u0160'), 0x8A);
   EXPECT_EQ(UnicodeToAnsi(U'\u4E2D'), -1);
-  EXPECT_EQ(Utf8ToAnsi("a\xE4\xB8\xAD" "b"), "ab");  // no 1252 code: dropped
+  EXPECT_EQ(Utf8ToAnsi("a\xE4\xB8\xAD"
+                       "b"),
+            "ab");  // no 1252 code: dropped
 }
 
 TEST(Ansi, CasesAccentedLetters) {
-  EXPECT_EQ(AnsiUpperCase("\xE4\xF6\xFC\x9A\xFF" "abc"), "\xC4\xD6\xDC\x8A\x9F" "ABC");
-  EXPECT_EQ(AnsiLowerCase("\xC4\xD6\xDC\x8A\x9F" "ABC"), "\xE4\xF6\xFC\x9A\xFF" "abc");
+  EXPECT_EQ(AnsiUpperCase("\xE4\xF6\xFC\x9A\xFF"
+                          "abc"),
+            "\xC4\xD6\xDC\x8A\x9F"
+            "ABC");
+  EXPECT_EQ(AnsiLowerCase("\xC4\xD6\xDC\x8A\x9F"
+                          "ABC"),
+            "\xE4\xF6\xFC\x9A\xFF"
+            "abc");
   // Division and multiplication signs are not letters.
   EXPECT_EQ(AnsiUpper('\xF7'), '\xF7');
   EXPECT_EQ(AnsiLower('\xD7'), '\xD7');

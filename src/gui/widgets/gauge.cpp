@@ -1,4 +1,4 @@
-#include "gui/exercises/gauge.h"
+#include "gui/widgets/gauge.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,6 +1,6 @@
 // The event pages as a student sees them, with the first lesson of the
 // Beginner course: each page is checked for controls that leave the page or
-// cover one another, and, when TAPQUILL_SCREENSHOTS names a folder, saved
+// cover one another, and, when TAPQUILL_SCREENSHOT_DIR names a folder, saved
 // there as a picture of the whole window.
 
 #include <QDir>
@@ -15,6 +15,7 @@
 #include "gui/exercises/session_canvas.h"
 #include "gui/exercises/text_events.h"
 #include "gui/exercises/view_canvas_widget.h"
+#include "gui/render_probe.h"
 #include "gui/storage/event_page_stg.h"
 #include "support/temp_dir.h"
 
@@ -34,10 +35,7 @@ class EventPagesLookTest : public test::EventPageTest {
   }
   // Saves the window when screenshots are asked for.
   void Shoot(const char* name) {
-    const QByteArray folder = qgetenv("TAPQUILL_SCREENSHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(QString::fromLocal8Bit(folder));
-    book->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+    test::SaveScreenshot(book->grab().toImage(), QString::fromLatin1(name) + ".png");
   }
   // Every visible control of the wide page lies on it.
   void ExpectAllOnThePage() {
@@ -138,10 +136,9 @@ TEST_F(EventPagesLookTest, WordDrill) {
               [&] {
                 Type("alfalfa al");
                 ExpectAllOnThePage();
-                EXPECT_FALSE(event.WordDisplay->geometry().intersects(
-                    event.Keyboard->geometry()
-                        .adjusted(0, 0, 0, 0)
-                        .intersected(KeysBounds().translated(event.Keyboard->pos()))));
+                EXPECT_FALSE(
+                    event.WordDisplay->geometry().intersects(event.Keyboard->geometry().intersected(
+                        KeysBounds().translated(event.Keyboard->pos()))));
                 Shoot("word_drill");
                 Press(Qt::Key_Escape);
               });

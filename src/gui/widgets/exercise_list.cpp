@@ -1,4 +1,4 @@
-#include "gui/course/exercise_list.h"
+#include "gui/widgets/exercise_list.h"
 
 #include <QFontInfo>
 #include <QMouseEvent>
@@ -7,10 +7,10 @@
 #include <cmath>
 
 #include "core/course/chapter.h"
-#include "core/shell/ansi.h"
+#include "core/files/ansi.h"
 #include "core/shell/strings.h"
-#include "gui/shell/controls.h"
 #include "gui/shell/qt_text.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 

@@ -1,9 +1,12 @@
-#include "gui/shell/controls.h"
+#include "gui/widgets/controls.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdlib>
+
+#include "core/shell/strings.h"
+#include "gui/shell/qt_text.h"
+#include "gui/widgets/pictures.h"
 
 namespace tq {
 
@@ -28,9 +31,7 @@ TImage::TImage(QWidget* parent, const char* name) : QWidget(parent) {
 }
 
 bool TImage::LoadFromFile(const QString& path, bool mayReduce) {
-  QImageReader reader(path);
-  reader.setDecideFormatFromContent(true);
-  QImage image = reader.read();
+  QImage image = ReadPicture(path);
   if (image.isNull()) return false;
   QImage reduced = mayReduce ? ReducedIfSoft(image) : QImage();
   if (!reduced.isNull()) {
@@ -234,6 +235,26 @@ QFont PointFont(const char* family, int points, bool bold) {
   f.setPointSize(points);
   f.setBold(bold);
   return f;
+}
+
+TLabel* MakeLabel(QWidget* parent, const char* name, QPoint at, const QFont& font,
+                  const QColor& color, int text) {
+  auto* label = new TLabel(parent, name);
+  label->SetLabelFont(font);
+  label->SetFontColor(color);
+  if (text) label->SetCaption(ToQString(Str(text)));
+  label->move(at);
+  return label;
+}
+
+TLabel* MakeLabel(QWidget* parent, const char* name, QRect box, const QFont& font,
+                  const QColor& color, int flags, int text) {
+  TLabel* label = MakeLabel(parent, name, box.topLeft(), font, color, text);
+  label->SetAutoSize(false);
+  label->SetWordWrap((flags & Qt::TextWordWrap) != 0);
+  label->SetAlignment(Qt::Alignment(flags & ~Qt::TextWordWrap));
+  label->setGeometry(box);
+  return label;
 }
 
 }  // namespace tq

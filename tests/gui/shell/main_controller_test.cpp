@@ -4,12 +4,14 @@
 
 #include <QTest>
 #include <cstdlib>
+#include <optional>
 
 #include "core/files/paths.h"
 #include "core/records/user.h"
 #include "core/shell/ini_file.h"
-#include "core/shell/strings.h"
 #include "core/shell/program_settings.h"
+#include "core/shell/strings.h"
+#include "gui/gui_support.h"
 #include "gui/pages/about_view.h"
 #include "gui/pages/sign_in_views.h"
 #include "gui/pages/titled_page.h"
@@ -18,7 +20,6 @@
 #include "gui/shell/form_view.h"
 #include "gui/shell/navigate.h"
 #include "gui/shell/sounds.h"
-#include "gui_support.h"
 #include "support/fake_host.h"
 
 namespace tq {
@@ -100,6 +101,14 @@ class ProgramTest : public testing::Test {
   }
   int Clicks() const { return static_cast<int>(std::count(played.begin(), played.end(), 1)); }
 
+  // A row of a table runs on a program directory and a host of its own.
+  struct Row {
+    Row() { host.Install(); }
+    int Run() { return RunProgram(StartOptions{dir.path(), dir.windowsDir()}); }
+    test::FakeHost host;
+    ProgramDir dir;
+  };
+
   test::FakeHost host;
   ProgramDir dir;
   std::vector<int> played;
@@ -131,9 +140,7 @@ TEST_F(ProgramTest, NamesThatSignInAsVisitor) {
     bool visitorButton;
   } cases[] = {{"", false}, {"   ", false}, {"bob", true}, {"visitor", false}};
   for (const Case& c : cases) {
-    test::FakeHost caseHost;
-    caseHost.Install();
-    ProgramDir caseDir;
+    Row row;
     PageScript script;
     script
         .When([] { return Current<TCoverView>() && Current<TCoverView>()->InLoop(); },
@@ -142,39 +149,43 @@ TEST_F(ProgramTest, NamesThatSignInAsVisitor) {
                 (c.visitorButton ? BookForm()->LogVisitor : BookForm()->LogOK)->click();
               })
         .When(Showing(kMenuGuided), CloseWindow);
-    EXPECT_EQ(RunProgram(StartOptions{caseDir.path(), caseDir.windowsDir()}), TMain::kEnded);
+    EXPECT_EQ(row.Run(), TMain::kEnded);
     EXPECT_TRUE(script.Done()) << c.typed.toStdString();
     EXPECT_TRUE(CurrentUser().IsVisitor()) << c.typed.toStdString();
     EXPECT_EQ(CurrentUser().Name, "Visitor") << c.typed.toStdString();
-    ASSERT_FALSE(caseHost.messages.empty());
-    EXPECT_EQ(caseHost.messages.back().text,
+    ASSERT_FALSE(row.host.messages.empty());
+    EXPECT_EQ(row.host.messages.back().text,
               "Welcome to explore this program as a Visitor.\r\rYour personal studying "
               "information will not be saved.\rFor serious studing use your own name instead.");
-    EXPECT_EQ(TIniFile(caseDir.File("KLSetup.ini")).ReadString("General Settings", "LastUser"), "");
-    EXPECT_EQ(test::ReadFile(caseDir.File("userbase.kl4")).size(), 0u) << c.typed.toStdString();
+    EXPECT_EQ(TIniFile(row.dir.File("KLSetup.ini")).ReadString("General Settings", "LastUser"), "");
+    EXPECT_EQ(test::ReadFile(row.dir.File("userbase.kl4")).size(), 0u) << c.typed.toStdString();
   }
 }
 
+// The auto-logon rules themselves are tested in the core; here the program
+// follows them from its settings file and the environment.
 TEST_F(ProgramTest, AutoLogonSignsInWithoutTheCover) {
   struct Case {
     const char* autoLogon;
-    const char* env;  // value of TQ_TEST_USER, or none
+    const char* variable;
+    const char* value;  // of the variable, or unset
     bool coverShown;
     const char* name;
-  } cases[] = {{"%TQ_TEST_USER%", "dora", false, "dora"},
+  } cases[] = {{"%TQ_TEST_USER%", "TQ_TEST_USER", "dora", false, "dora"},
                // Any other unexpanded text is taken as it stands.
-               {"%TQ_TEST_USER%", nullptr, false, "%TQ_TEST_USER%"},
-               {"", nullptr, true, "Typed"},
-               {"Fixed Name", nullptr, false, "Fixed Name"}};
+               {"%TQ_TEST_USER%", "TQ_TEST_USER", nullptr, false, "%TQ_TEST_USER%"},
+               {"", "TQ_TEST_USER", nullptr, true, "Typed"},
+               {"Fixed Name", "TQ_TEST_USER", nullptr, false, "Fixed Name"},
+               {"%USERNAME%", "USERNAME", "erin", false, "erin"}};
   for (const Case& c : cases) {
-    test::FakeHost caseHost;
-    caseHost.Install();
-    ProgramDir caseDir;
-    caseDir.SetCommon({{"AutoLogon", c.autoLogon}});
-    if (c.env)
-      setenv("TQ_TEST_USER", c.env, 1);
+    Row row;
+    row.dir.SetCommon({{"AutoLogon", c.autoLogon}});
+    const char* saved = std::getenv(c.variable);
+    const std::optional<std::string> old = saved ? std::optional<std::string>(saved) : std::nullopt;
+    if (c.value)
+      setenv(c.variable, c.value, 1);
     else
-      unsetenv("TQ_TEST_USER");
+      unsetenv(c.variable);
     bool coverSeen = false;
     PageScript script;
     script.Watch([&] { coverSeen |= Current<TCoverView>() != nullptr; });
@@ -188,45 +199,15 @@ TEST_F(ProgramTest, AutoLogonSignsInWithoutTheCover) {
         .When([] { return Current<TNewUserView>() != nullptr; },
               [] { BookForm()->UserYes->click(); })
         .When(Showing(kMenuGuided), CloseWindow);
-    EXPECT_EQ(RunProgram(StartOptions{caseDir.path(), caseDir.windowsDir()}), TMain::kEnded);
+    EXPECT_EQ(row.Run(), TMain::kEnded);
+    if (old)
+      setenv(c.variable, old->c_str(), 1);
+    else
+      unsetenv(c.variable);
     EXPECT_TRUE(script.Done()) << c.autoLogon;
     EXPECT_EQ(coverSeen, c.coverShown) << c.autoLogon;
     EXPECT_EQ(CurrentUser().Name, c.name);
   }
-}
-
-// The variable "%USERNAME%" itself, as the settings usually name it.
-TEST_F(ProgramTest, AutoLogonOfTheSystemUserName) {
-  const char* saved = std::getenv("USERNAME");
-  std::string savedValue = saved ? saved : "";
-  for (bool defined : {true, false}) {
-    test::FakeHost caseHost;
-    caseHost.Install();
-    ProgramDir caseDir;
-    caseDir.SetCommon({{"AutoLogon", "%USERNAME%"}});
-    if (defined)
-      setenv("USERNAME", "erin", 1);
-    else
-      unsetenv("USERNAME");
-    bool coverSeen = false;
-    PageScript script;
-    script.Watch([&] { coverSeen |= Current<TCoverView>() != nullptr; });
-    if (!defined)
-      script.When([] { return Current<TCoverView>() && Current<TCoverView>()->InLoop(); },
-                  [] { BookForm()->LogVisitor->click(); });
-    else
-      script.When([] { return Current<TNewUserView>() != nullptr; },
-                  [] { BookForm()->UserYes->click(); });
-    script.When(Showing(kMenuGuided), CloseWindow);
-    RunProgram(StartOptions{caseDir.path(), caseDir.windowsDir()});
-    EXPECT_TRUE(script.Done()) << defined;
-    EXPECT_EQ(coverSeen, !defined);
-    EXPECT_EQ(CurrentUser().Name, defined ? "erin" : "Visitor");
-  }
-  if (saved)
-    setenv("USERNAME", savedValue.c_str(), 1);
-  else
-    unsetenv("USERNAME");
 }
 
 TEST_F(ProgramTest, CancelOnTheNewUserQuestionOfAnAutoLogonNameAsksAgain) {
@@ -452,11 +433,9 @@ TEST_F(ProgramTest, AboutPageShowsTheVersionAndReturnsToStudying) {
 
 TEST_F(ProgramTest, SmallScreensAskAndShowTheNavigationBar) {
   for (int width : {640, 641}) {
-    test::FakeHost caseHost;
-    caseHost.screenWidth = width;
-    caseHost.AnswerNext(true);
-    caseHost.Install();
-    ProgramDir caseDir;
+    Row row;
+    row.host.screenWidth = width;
+    row.host.AnswerNext(true);
     bool barShown = false;
     PageScript script;
     script
@@ -467,16 +446,16 @@ TEST_F(ProgramTest, SmallScreensAskAndShowTheNavigationBar) {
             if (dynamic_cast<TNavigate*>(w)) barShown = w->isVisible();
           CloseWindow();
         });
-    RunProgram(StartOptions{caseDir.path(), caseDir.windowsDir()});
+    row.Run();
     EXPECT_TRUE(script.Done());
     const bool small = width <= 640;
-    EXPECT_EQ(caseHost.questions.size(), small ? 1u : 0u) << width;
+    EXPECT_EQ(row.host.questions.size(), small ? 1u : 0u) << width;
     if (small) {
-      EXPECT_EQ(caseHost.questions[0].text.substr(0, 47),
+      EXPECT_EQ(row.host.questions[0].text.substr(0, 47),
                 "This program cannot fit the screen, since your ");
       // Yes shows the instructions before the visitor message.
-      ASSERT_GE(caseHost.messages.size(), 2u);
-      EXPECT_EQ(caseHost.messages[0].text.substr(0, 30), "Like many multimedia programs ");
+      ASSERT_GE(row.host.messages.size(), 2u);
+      EXPECT_EQ(row.host.messages[0].text.substr(0, 30), "Like many multimedia programs ");
     }
     EXPECT_EQ(Settings().SmallScreen, small) << width;
     EXPECT_EQ(barShown, small) << width;

@@ -1,9 +1,9 @@
-#include "gui/pages/pie_gauge.h"
+#include "gui/widgets/pie_gauge.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "gui/shell/controls.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 

@@ -1,6 +1,9 @@
 #pragma once
 // The codes that pass between events, exercises, lessons and the course
-// while a student studies, and the error codes the course reports.
+// while a student studies. The error codes the course reports are named in
+// the error table (core/shell/errors.h).
+
+#include "core/shell/errors.h"
 
 namespace tq {
 
@@ -17,13 +20,5 @@ constexpr int kLessonStay = 0;
 constexpr int kLessonCancel = 2;  // leaves the introduction
 constexpr int kLessonPrevious = 3;
 constexpr int kLessonNext = 4;
-
-// Error codes.
-constexpr int kChapterOverflow = -1001;   // bookmark beyond the course's lessons
-constexpr int kContentsError = -1052;     // a lesson or exercise run ended with an error
-constexpr int kContentsInvalid = -1095;   // the course file holds a malformed number
-constexpr int kExerciseOverflow = -1202;  // bookmark beyond the lesson's exercises
-constexpr int kFatalContents = -5633;
-constexpr int kFatalIntroduction = -5733;
 
 }  // namespace tq

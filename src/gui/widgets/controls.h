@@ -105,6 +105,15 @@ class TLabel : public QWidget {
   bool shadow_ = false;
 };
 
+// The one way the forms place a label: its object name, font and colour, and
+// the string-table text numbered TEXT (0 for none). At a point it takes the
+// size of its text; in a box it keeps the box and aligns its text there by
+// FLAGS (alignment, and Qt::TextWordWrap to wrap).
+TLabel* MakeLabel(QWidget* parent, const char* name, QPoint at, const QFont& font,
+                  const QColor& color, int text = 0);
+TLabel* MakeLabel(QWidget* parent, const char* name, QRect box, const QFont& font,
+                  const QColor& color, int flags, int text = 0);
+
 // A container; white or another colour unless transparent.
 class TPanel : public QWidget {
  public:
