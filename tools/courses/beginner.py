@@ -405,7 +405,7 @@ LESSONS = [
         ],
         newkeys="HHHH JJJJ KKKK LLLL YUIO PNMH",
         words=["Hill", "Holly", "June", "July", "Kim", "Kent", "Lucy", "London", "York", "You",
-               "Uncle", "Ursula", "I", "Inn", "Oslo", "Owen", "Paris", "Pip", "Nora", "Nile",
+               "Uncle", "Ursula", "I", "Inn", "Oslo", "Owen", "Paris", "Paul", "Nora", "Nile",
                "May", "Monday"],
         sentences=[
             "I like my job.",
@@ -420,15 +420,15 @@ LESSONS = [
         text=[
             "I met my old friend Kim in the park on Monday.",
             "Her Uncle Ole lives in Oslo now.",
-            "Lucy, Nora and Pip joined us. In June, Holly and",
+            "Lucy, Nora and Paul joined us. In June, Holly and",
             "Jim will go to York, and Kim hopes you join them.",
             "Kim lives in London. I live in Paris. In July",
-            "I go home to Nice, and Owen and Nora join me.",
+            "I go home to Naples, and Owen and Nora join me.",
         ],
         exam=["I met Kim and Lucy in the park in June.",
               "My Uncle Ole lives in York. He plays music.",
               "On Monday, Nora, Holly and Jim jog in the park.",
-              "You and Pip can join us in July."],
+              "You and Paul can join us in July."],
     ),
     # 13 ---------------------------------------------------------------------
     dict(

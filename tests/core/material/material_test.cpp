@@ -101,6 +101,45 @@ TEST_F(MaterialTest, EveryExamHasItsMinimums) {
     EXPECT_EQ(Joined(test::CheckExamLines(data_, course)), "") << course;
 }
 
+TEST_F(MaterialTest, CreditsStandBeforeTheirSayings) {
+  for (const std::string& course : CourseFiles(data_))
+    EXPECT_EQ(Joined(test::CheckCredits(data_, course)), "") << course;
+}
+
+TEST_F(MaterialTest, EveryLessonPractisesItsNewKeys) {
+  for (const std::string& course : CourseFiles(data_))
+    EXPECT_EQ(Joined(test::CheckNewKeyPractice(data_, course)), "") << course;
+}
+
+TEST_F(MaterialTest, NamesAppearOnlyOnceCapitalsAreLearned) {
+  for (const std::string& course : CourseFiles(data_))
+    EXPECT_EQ(Joined(test::CheckNamesCapitalised(data_, course)), "") << course;
+}
+
+TEST_F(MaterialTest, EveryTypedLineFitsTheView) {
+  for (const std::string& course : CourseFiles(data_))
+    EXPECT_EQ(Joined(test::CheckLineWidths(data_, course)), "") << course;
+}
+
+// The keys the Beginner course promises: letters in both cases, digits,
+// punctuation and the symbols of everyday writing.
+TEST_F(MaterialTest, BeginnerTeachesEveryPromisedKey) {
+  std::string promised = ",.;:'\"?!-()/&@#$%*+=[]";
+  for (char ch = 'a'; ch <= 'z'; ++ch) promised += {ch, static_cast<char>(ch - 'a' + 'A')};
+  for (char ch = '0'; ch <= '9'; ++ch) promised += ch;
+  EXPECT_EQ(Joined(test::CheckPromisedKeys(data_, "Beginner.cnt", promised)), "");
+}
+
+// The serif widths the line check measures with: "W" is the widest letter,
+// and at 19 pixels an ordinary 56-character line still fits.
+TEST(SerifTextWidth, MeasuresInWholePixelsRoundedUp) {
+  EXPECT_EQ(test::SerifTextWidth("", 19), 0);
+  EXPECT_EQ(test::SerifTextWidth("W", 19), 18);  // 944/1000 of 19 = 17.9
+  EXPECT_EQ(test::SerifTextWidth("i", 19), 6);   // 278/1000 of 19 = 5.3
+  EXPECT_EQ(test::SerifTextWidth("ab", 1000), 944);
+  EXPECT_EQ(test::SerifTextWidth("\xA4", 10), 10);  // outside ASCII: a full em
+}
+
 // The default course teaches every key the issue names: letters in both
 // cases, the digits and the punctuation, and ends each lesson with an exam.
 TEST_F(MaterialTest, BeginnerTeachesEveryKey) {
