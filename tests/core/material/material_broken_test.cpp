@@ -176,7 +176,7 @@ TEST_F(BrokenMaterialTest, AKeyboardFileMissingKeys) {
 }
 
 TEST_F(BrokenMaterialTest, AStoryWithoutAHeader) {
-  Replace("River.exm", "$author=Tapquill\r\n", "");
+  Replace("River.exm", "$author=Isla Fennimore\r\n", "");
   EXPECT_EQ(test::CheckStoryHeaders(Dir(), "River.exm"),
             std::vector<std::string>{"River.exm: no $author"});
   Replace("Library.exm", "$copyright=", "$copyleft=");
