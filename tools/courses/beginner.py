@@ -1,13 +1,15 @@
-"""The Beginner course: every key of the US keyboard in seventeen lessons.
+"""The Beginner course: every key of everyday writing in nineteen lessons.
 
 Order: the home row, then two letters a lesson by the reach from the home
 row, full stop and comma early so that sentences can end properly, the two
 Shift keys (first the capitals of right-hand letters with the left Shift,
-then the others), punctuation, the digit row in two halves and a last lesson
-of symbols with the final exam. Each lesson: a message page with a picture of
-its keys, a new-keys drill, a keyboard drill, a word drill, sentences or
-paragraphs once there are enough letters, a text, sometimes a game, and an
-exam whose minimums rise gently from lesson to lesson.
+then the others), punctuation, the digit row in two halves and three lessons
+of symbols, the last with the final exam. Each lesson: a message page with a
+picture of its keys and what its exam asks, a new-keys drill, a keyboard
+drill, a word drill, sentences or paragraphs once there are enough letters, a
+text, sometimes a game, and an exam whose minimums rise gently from lesson to
+lesson. Every new letter is in its lesson's word drill, and every new key is
+practised in the text and the exam (see Course.practice_problems).
 """
 
 import random
@@ -342,7 +344,7 @@ LESSONS = [
         paragraphs=[
             "every evening a fox visits the village for food.",
             "the vet saw six foxes and five ravens by the river.",
-            "give the box to the driver, and relax by the stove.",
+            "leave the box by the van; the driver will collect it.",
             "next week the travel expert will visit the valley.",
             "a vast, silver river moves over the gravel.",
         ],
@@ -351,7 +353,7 @@ LESSONS = [
             "every evening they visit the river to drink.",
             "the vet next door has seen five of them.",
             "she keeps a video of a vixen and her cubs.",
-            "the vixen is clever and never vexed.",
+            "the vixen is clever and very brave.",
         ],
         exam=["the vet saw six foxes by the silver river.",
               "give every visitor a box and a map of the valley.",
@@ -419,14 +421,14 @@ LESSONS = [
         ],
         text=[
             "I met my old friend Kim in the park on Monday.",
-            "Her Uncle Ole lives in Oslo now.",
-            "Lucy, Nora and Paul joined us. In June, Holly and",
-            "Jim will go to York, and Kim hopes you join them.",
-            "Kim lives in London. I live in Paris. In July",
-            "I go home to Naples, and Owen and Nora join me.",
+            "Lucy, Nora and Paul joined us, and we had lunch.",
+            "Uncle Ole lives in Oslo now, Kim told us.",
+            "In June Kim and Holly go to see him. In July",
+            "Jim and I join them, and Owen may come too.",
+            "You can join us in York on the way home.",
         ],
         exam=["I met Kim and Lucy in the park in June.",
-              "My Uncle Ole lives in York. He plays music.",
+              "Uncle Ole lives in Oslo. He plays music in a band.",
               "On Monday, Nora, Holly and Jim jog in the park.",
               "You and Paul can join us in July."],
     ),
@@ -699,7 +701,7 @@ LESSONS = [
             "Cells marked * hold sums: =B9+C9 = 250.",
             "2 * 6 = 12, 12 + 8 = 20 and 20 * 5 = 100 [checked].",
         ],
-        exam=["Your bill [order 7/B, 3 May]",
+        exam=["Bill #47 [order 7/B, 3 May]",
               "2 books * $12 = $24; 3 maps * $5 = $15.",
               "Sum: $24 + $15 = $39; tax [20%] = $8.",
               "Total: $39 + $8 = $47 [paid].",
@@ -745,11 +747,11 @@ def build():
         "Beginner.cnt", "Beginner",
         "Beginner - learn every key",
         "Touch typing from the very start: the home row first, then every letter, capitals, "
-        "punctuation and the digits, a few keys a lesson, with drills, texts, games and an exam "
-        "at the end of each lesson.",
+        "punctuation, the digits and the symbols, a few keys a lesson, with drills, texts, games "
+        "and an exam at the end of each lesson.",
         default_time=25, wizard="Beginner", loops=(3, 5, 1, 2))
     course.comments = [
-        "Tapquill Beginner course: seventeen lessons, every key of the keyboard.",
+        "Tapquill Beginner course: nineteen lessons, every key of everyday writing.",
         "Made by tools/courses/make_courses.py; edit the generator, not this file.",
         "Each text of a lesson uses only the keys learned up to it.",
     ]

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "core/course/contents.h"
+#include "core/exercises/event_line.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/user.h"
@@ -128,6 +129,24 @@ TEST_F(MaterialTest, BeginnerTeachesEveryPromisedKey) {
   for (char ch = 'a'; ch <= 'z'; ++ch) promised += {ch, static_cast<char>(ch - 'a' + 'A')};
   for (char ch = '0'; ch <= '9'; ++ch) promised += ch;
   EXPECT_EQ(Joined(test::CheckPromisedKeys(data_, "Beginner.cnt", promised)), "");
+}
+
+// The last lesson's exam is the final exam of the course: it asks for every
+// symbol the course teaches.
+TEST_F(MaterialTest, BeginnerFinalExamCoversTheSymbols) {
+  test::ScopedCurrentDir cwd(data_);
+  TUser student("VISITOR");
+  TContents contents;
+  ASSERT_EQ(contents.Create("Beginner.cnt", student), 0);
+  std::string exam;
+  for (const TExercise& exercise : contents.Chapters.back()->Exercises)
+    for (const TEventLoader& event : exercise.Events)
+      if (event.EventType == "EXAM") {
+        std::string file = EventLine(event.Parameters).TextSource().substr(5);  // "FILE:"
+        std::replace(file.begin(), file.end(), '\\', '/');
+        exam += test::ReadFile(data_ + file);
+      }
+  for (char ch : std::string("()/&@#$%*+=[]")) EXPECT_NE(exam.find(ch), std::string::npos) << ch;
 }
 
 // The serif widths the line check measures with: "W" is the widest letter,
