@@ -179,6 +179,10 @@ TEST_F(BrokenMaterialTest, AStoryWithoutAHeader) {
   Replace("River.exm", "$author=Isla Fennimore\r\n", "");
   EXPECT_EQ(test::CheckStoryHeaders(Dir(), "River.exm"),
             std::vector<std::string>{"River.exm: no $author"});
+  Replace("Clockmaker.exm", "$author=Elias Brandt", "$author=Tapquill");
+  EXPECT_EQ(test::CheckStoryHeaders(Dir(), "Clockmaker.exm"),
+            std::vector<std::string>{
+                "Clockmaker.exm: $author names the program, not the story's author"});
   Replace("Library.exm", "$copyright=", "$copyleft=");
   EXPECT_EQ(test::CheckStoryHeaders(Dir(), "Library.exm"),
             std::vector<std::string>{"Library.exm: no $copyright"});

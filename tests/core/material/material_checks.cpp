@@ -520,6 +520,9 @@ std::vector<std::string> CheckStoryHeaders(const std::string& dir, const std::st
                                                                 {"$copyright", &file.Copyright}};
   for (const auto& [name, value] : headers)
     if (Trim(*value).empty()) problems.push_back(story + ": no " + name);
+  // A story is credited to the person who wrote it, not to the program.
+  if (SameText(Trim(file.Author), "Tapquill"))
+    problems.push_back(story + ": $author names the program, not the story's author");
   std::string body;
   file.ReadAll(body);
   if (Trim(body).empty()) problems.push_back(story + ": no text");

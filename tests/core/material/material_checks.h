@@ -71,7 +71,8 @@ int SerifTextWidth(std::string_view text, int pixels);
 // other hand); each index finger has a ridged home key.
 std::vector<std::string> CheckLayout(const std::string& dir, const std::string& keyboardFile);
 
-// A story carries the four headers the story page shows.
+// A story carries the four headers the story page shows, and its author is
+// a person rather than the program.
 std::vector<std::string> CheckStoryHeaders(const std::string& dir, const std::string& story);
 // A game word list has at least 150 words, one a line.
 std::vector<std::string> CheckWordList(const std::string& dir, const std::string& list);

@@ -206,7 +206,10 @@ TEST_F(EventPagesLookTest, FinishedExam) {
   script
       .When([&] { return event.InLoop(); },
             [&] {
-              Type("a sad lad asks dad; all lads fall\rdad adds salads; a lass asks a lad\r", 0.18);
+              Type(
+                  "fjf jfj; a sad lad asks dad; all lads fall\r"
+                  "dad adds salads; a lass asks a lad; jf fj\r",
+                  0.18);
             })
       .When([&] { return event.State() == kEventFinished; },
             [&] {
