@@ -53,15 +53,11 @@ LESSONS = [
         keys="asdfjkl;",
         extradesc="Your fingers find their home: a s d f and j k l ;",
         intro=[
-            "Welcome to your first lesson. Every key you will ever type is reached from one place: "
-            "the home row, the middle row of letters.",
-            "Put the fingers of your left hand on A S D F, little finger on A, and the fingers of "
-            "your right hand on J K L ;, index finger on J. Feel the small ridges on F and J: your "
-            "index fingers can find them without looking.",
-            "Your thumbs rest lightly on the space bar. Strike each key with a light tap and let "
-            "the finger return home at once. Keep your eyes on the screen, not on your hands.",
-            "No English word is made of the home row and J alone, so J is practised in pairs with "
-            "F, its partner on the other hand: fj and jf.",
+            "Welcome! Every key is reached from the home row: left hand on A S D F, right hand "
+            "on J K L ;. Your index fingers feel the ridges on F and J.",
+            "Thumbs rest on the space bar. Tap each key lightly and let the finger return home. "
+            "Keep your eyes on the screen.",
+            "No word is made of these letters with J, so J is practised in pairs with F: fj, jf.",
         ],
         newkeys="ffff jjjj dddd kkkk ssss llll aaaa ;;;; fjfj dkdk slsl a;a;",
         # The home row spells no word with j: it is drilled in finger pairs.
@@ -443,8 +439,8 @@ LESSONS = [
             "the letter.",
             "Do not use one Shift key for every capital. Using both keeps your hands balanced "
             "and saves you long stretches.",
-            "From now on every sentence can begin as it should, whatever its first letter. A "
-            "letter begins with its greeting on a line of its own and ends with your name.",
+            "Now every sentence can begin as it should. A letter starts with its greeting on a "
+            "line of its own.",
         ],
         newkeys="AAAA SSSS DDDD FFFF GGGG QWER TZXC VBGA",
         words=["April", "Sara", "Dover", "Friday", "Greta", "Quebec", "Wales", "Eva", "Rome",
@@ -483,13 +479,10 @@ LESSONS = [
         keys="'\"?!-:",
         extradesc="Apostrophe, quotes, question and exclamation marks, hyphen and colon",
         intro=[
-            "The apostrophe sits to the right of ; and is typed with your right little finger. "
-            "With the left Shift held, the same key gives the quotation mark.",
-            "The question mark is on the key below it, with the left Shift. The exclamation mark "
-            "is Shift and 1: your left little finger reaches up, while your right little finger "
-            "holds the right Shift.",
-            "The hyphen is to the right of 0, a long reach up for the right little finger. The "
-            "colon is Shift and ;.",
+            "The apostrophe is right of ;, for the right little finger; with the left Shift it "
+            "gives the quotation mark. The question mark is Shift and /.",
+            "The exclamation mark is Shift and 1: left little finger, right Shift. The hyphen is "
+            "right of 0; the colon is Shift and ;.",
             "From now on what people say stands between quotation marks.",
         ],
         newkeys=";';' \"\"\"\" ???? !!!! ---- :::: it's \"hi\" why? yes! well-",
@@ -672,15 +665,12 @@ LESSONS = [
         keys="*+=[]",
         extradesc="The signs of sums and square brackets, then the final exam of the course",
         intro=[
-            "The star is Shift and 8, typed with the right middle finger. Plus and equals share "
-            "the key right of the hyphen: = without Shift, + with it, both for the right little "
-            "finger. The square brackets [ and ] sit right of P, again for the right little "
-            "finger. For the star and plus, the left little finger holds the left Shift.",
-            "In a spreadsheet a sum begins with =, the star multiplies and plus adds: "
-            "=B2*C2+D2. Square brackets mark a note added to a quotation: [sic].",
-            "This lesson ends with the final exam of the course: a bill that uses every sign "
-            "you have learned. Take a breath, sit comfortably and type calmly: accuracy first, "
-            "speed will follow.",
+            "The star is Shift and 8 (right middle finger). = and + share the key right of the "
+            "hyphen, and [ ] sit right of P: all for the right little finger. Hold the left "
+            "Shift for * and +.",
+            "In a spreadsheet a sum starts with =: =B2*C2+D2. Square brackets mark a note: [sic].",
+            "Then comes the final exam: a bill with every sign you have learned. Type calmly: "
+            "accuracy first.",
         ],
         newkeys="**** ++++ ==== [[[[ ]]]] k*k* ;+;+ ;=;= ;[;[ ;];] [1] 2+2=4",
         words=["*", "+", "=", "[", "]", "2+2=4", "3*4=12", "[note]", "[sic]", "x=5", "a+b",

@@ -50,6 +50,40 @@ TEXT_PIXELS = 19
 SENTENCE_PIXELS = 27
 
 
+# Advance widths of the message pages' sans-serif font (Arial metrics) in
+# thousandths of an em, for the characters 32..126.
+SANS_WIDTHS = [
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,
+    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778,
+    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,
+    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,
+    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,
+]
+# A message page beside a 300-pixel picture has a text column of 330 pixels
+# in 11-point Arial (15 pixels, a little more than the 14.7 of a 96-dpi
+# screen); the console covers the page below its 16th line of 17 pixels.
+MESSAGE_ROOM = 330 - 3 - 3
+MESSAGE_PIXELS = 15
+MESSAGE_LINES = 16
+
+
+def message_line_count(lines):
+    """Display lines of a message page's text, wrapped as the page wraps it."""
+    def width(s):
+        return sum(SANS_WIDTHS[ord(c) - 32] if 32 <= ord(c) < 127 else 1000
+                   for c in s) * MESSAGE_PIXELS / 1000
+    count = 0
+    for line in lines:
+        x, rows = 0, 1
+        for word in line.split():
+            if x and x + width(word) + width("WW") > MESSAGE_ROOM:
+                rows, x = rows + 1, 0
+            x += width(word) + width(" ")
+        count += rows
+    return count
+
+
 def text_width(text, pixels):
     """Width of a line in whole pixels, each character rounded up (hinted
     glyphs never grow by more than that, and kerning only narrows)."""
@@ -159,6 +193,9 @@ class Course:
         self.loops = loops
         self.lessons = []
         self.comments = []
+        # Lesson pages must fit above the console (the introduction's pages
+        # are longer and are not checked).
+        self.lesson_pages_checked = file_name != "introd.kls"
         self.files = {}
 
     # Text files -----------------------------------------------------------
@@ -297,6 +334,11 @@ class Course:
             by_kind = {}
             for ex in lesson.exercises:
                 for ev in ex.events:
+                    if ev.kind == "MESSAGE" and ev.text_file and self.lesson_pages_checked:
+                        n = message_line_count(ev.text_file.lines)
+                        if n > MESSAGE_LINES:
+                            problems.append(f"{where} ({ev.source}): the page needs {n} "
+                                            f"lines (at most {MESSAGE_LINES})")
                     if not ev.text_file or ev.kind not in TYPED:
                         continue
                     lines = ev.text_file.lines
@@ -347,11 +389,10 @@ def exam_minimums(speed, accuracy, rhythm):
     units (the page cannot know which one the student chose). Accuracy is
     the results page's figure: 90 % correct characters show 0, 100 % 100."""
     correct = f"{90 + accuracy / 10:g}"
-    text = (f"The exam at the end of this lesson asks for at least {speed} characters a "
-            f"minute ({speed / 5:g} words a minute) and an accuracy of {accuracy} % or more "
-            f"on the results page, that is {correct} % of the characters right")
+    text = (f"Exam: {speed} characters ({speed / 5:g} words) a minute, accuracy "
+            f"{accuracy} % ({correct} % of the characters right)")
     if rhythm:
-        text += f", with a rhythm of {rhythm} % or better"
+        text += f", rhythm {rhythm} %"
     return text + "."
 
 

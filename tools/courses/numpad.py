@@ -14,13 +14,11 @@ from course_lib import Course, Lesson, exam_minimums, wrap_words
 # shows it: 50 means 95 % of the characters right)
 LESSONS = [
     ("456", "The home keys 4 5 6",
-     ["Put your right hand on the keypad with the index finger on 4, the middle finger on 5 "
-      "and the ring finger on 6. The 5 has a small ridge: find it without looking.",
-      "Your little finger rests beside them, ready for Enter at the right edge, and your thumb "
-      "hangs over 0 at the bottom.",
-      "In this course every number ends with Enter, the tall key at the lower right, typed "
-      "with the little finger, as it does when figures are keyed into a form. In the figures "
-      "and the exam the space bar ends a number too, but Enter keeps your hand on the "
+     ["Right hand on the keypad: index finger on 4, middle on 5, ring on 6. The 5 has a "
+      "small ridge.",
+      "The little finger waits by Enter at the right edge; the thumb hangs over 0.",
+      "Every number ends with Enter, typed with the little finger, as in a form. In the "
+      "figures and the exam the space bar works too, but Enter keeps your hand on the "
       "keypad."], 40, 40),
     ("789", "The top row 7 8 9",
      ["7, 8 and 9 sit right above 4, 5 and 6. Each finger reaches straight up one key and "
