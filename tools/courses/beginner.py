@@ -247,7 +247,7 @@ LESSONS = [
         newkeys="gggg mmmm fgfg jmjm game gems",
         sentences=[
             "the game is fun.",
-            "good morning, mother.",
+            "the dog had a good morning.",
             "a green gate and a small garden.",
             "the dog made a mess in the mud.",
             "some magic is in the music.",
@@ -413,7 +413,7 @@ LESSONS = [
             "Uncle Jim loves York in June.",
             "You and Lucy may join us.",
             "On Monday I jog to the lake.",
-            "Please pass the salt.",
+            "Paul passed me the salt.",
         ],
         text=[
             "I met my old friend Kim in the park on Monday.",
