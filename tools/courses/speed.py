@@ -367,9 +367,10 @@ def build():
         lesson = Lesson(plan["title"], "", pic,
                         f"Exam: {speed // 5} wpm, accuracy {accuracy}%")
         p = f"Speed\\S{number:02d}"
+        exam_lines = len(flow(plan["exam"]))
         intro = [
             f"Lesson {number}: {plan['title']}.",
-            f"This lesson ends with an exam of {len(flow(plan['exam']))} lines. To pass it, type at "
+            f"This lesson ends with an exam of {exam_lines} lines. To pass it, type at "
             f"least {speed // 5} words ({speed} characters) a minute, with an accuracy of "
             f"{accuracy}% or more on the results page and a rhythm of {rhythm}% or better.",
             "Warm up with the paragraphs and the text first. If a line goes wrong, do not stop: "
