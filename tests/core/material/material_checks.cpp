@@ -115,10 +115,24 @@ bool IsSeparator(char ch) {
 }  // namespace
 
 std::string BundledDataDir() {
-  // __FILE__ may be relative to the build folder; the checks change the
-  // current folder, so the path is made absolute here.
-  const std::string file = std::filesystem::absolute(__FILE__).lexically_normal().string();
-  return file.substr(0, file.rfind("/tests/core/material/")) + "/data/";
+  // __FILE__ may be relative to the build folder (a compiler cache can make
+  // it so), and the tests run from there or from the source root. The checks
+  // change the current folder, so the path found is made absolute.
+  namespace fs = std::filesystem;
+  fs::path file = __FILE__;
+  if (file.is_relative()) {
+    std::error_code error;
+    std::vector<fs::path> bases{fs::current_path(), fs::current_path().parent_path()};
+    for (const auto& entry : fs::directory_iterator(fs::current_path(), error))
+      if (entry.is_directory(error)) bases.push_back(entry.path());
+    for (const fs::path& base : bases)
+      if (fs::exists(base / file, error)) {
+        file = base / file;
+        break;
+      }
+  }
+  const std::string path = fs::absolute(file).lexically_normal().string();
+  return path.substr(0, path.rfind("/tests/core/material/")) + "/data/";
 }
 
 std::vector<std::string> CourseFiles(const std::string& dir) {
