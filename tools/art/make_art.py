@@ -5,7 +5,7 @@ Pictures in data/ ("*.pic", PNG images that the program loads by content):
   Book.pic                 the closed book's cover (329 x 504)
   Welcome.pic, Goodbye.pic the welcome and course-completed pages
   Review.pic               the review page
-  Ch1.pic .. Ch17.pic      Beginner lessons: the keyboard with the lesson's keys
+  Ch1.pic .. Ch19.pic      Beginner lessons: the keyboard with the lesson's keys
   Sp1.pic .. Sp10.pic      Speed lessons: a dial at the lesson's exam speed
   Np1.pic .. Np6.pic       Numpad lessons: the keypad with the lesson's keys
   Intro1.pic .. Intro6.pic the introduction's pages
@@ -165,7 +165,8 @@ def types_any(k, chars):
 # Lesson pictures.
 
 BEGINNER_KEYS = ["asdfjkl;", "eh", "to", "ir", "nu", "c,.", "gm", "wy", "pb", "vx", "qz",
-                 "HJKLYUIOPNM", "ASDFGQWERTZXCVB", "'\"?!-:", "12345", "67890", "()/&"]
+                 "HJKLYUIOPNM", "ASDFGQWERTZXCVB", "'\"?!-:", "12345", "67890", "()/&", "@#$%",
+                 "*+=[]"]
 
 
 def lesson_picture(number):
@@ -243,9 +244,10 @@ def keypad_picture(number):
                  [k.main.split("|")[0]] if k.main else k.labels)
         body.append(draw_key(kk, round(ox, 1), round(oy, 1), scale, *style(k)))
     # Beside the keypad: which finger takes which keys.
-    for i, (name, col) in enumerate([("index", "7 4 1 0"), ("middle", "/ 8 5 2"),
-                                     ("ring", "* 9 6 3 ."), ("little", "- + Enter")]):
-        y = 46 + i * 34
+    for i, (name, col) in enumerate([("index", "7 4 1"), ("middle", "/ 8 5 2"),
+                                     ("ring", "* 9 6 3 ."), ("little", "- + Enter"),
+                                     ("thumb", "0")]):
+        y = 34 + i * 34
         b_fill = SAGE_LIGHT if i % 2 == 0 else "#e9e3d6"
         body.append(rect(14, y - 14, 118, 26, b_fill, rx=6))
         body.append(text(22, y + 4, name, 11, INK, anchor="start"))
@@ -846,7 +848,7 @@ def main():
     goodbye()
     review()
     intro_pictures()
-    for n in range(1, 18):
+    for n in range(1, len(BEGINNER_KEYS) + 1):
         lesson_picture(n)
     for n in range(1, 7):
         keypad_picture(n)

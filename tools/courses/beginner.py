@@ -1,18 +1,20 @@
-"""The Beginner course: every key of the US keyboard in seventeen lessons.
+"""The Beginner course: every key of everyday writing in nineteen lessons.
 
 Order: the home row, then two letters a lesson by the reach from the home
 row, full stop and comma early so that sentences can end properly, the two
 Shift keys (first the capitals of right-hand letters with the left Shift,
-then the others), punctuation, the digit row in two halves and a last lesson
-of symbols with the final exam. Each lesson: a message page with a picture of
-its keys, a new-keys drill, a keyboard drill, a word drill, sentences or
-paragraphs once there are enough letters, a text, sometimes a game, and an
-exam whose minimums rise gently from lesson to lesson.
+then the others), punctuation, the digit row in two halves and three lessons
+of symbols, the last with the final exam. Each lesson: a message page with a
+picture of its keys and what its exam asks, a new-keys drill, a keyboard
+drill, a word drill, sentences or paragraphs once there are enough letters, a
+text, sometimes a game, and an exam whose minimums rise gently from lesson to
+lesson. Every new letter is in its lesson's word drill, and every new key is
+practised in the text and the exam (see Course.practice_problems).
 """
 
 import random
 
-from course_lib import Course, Lesson, wrap_words, words_from
+from course_lib import Course, Lesson, exam_minimums, wrap_words, words_from
 from words import all_words
 
 # Finger of every key of the US keyboard: 1-4 left little..index,
@@ -36,11 +38,13 @@ FINGER_NAME = {1: "left little finger", 2: "left ring finger", 3: "left middle f
 # Exam minimums per lesson: speed in characters per minute, accuracy and
 # rhythm as the results page shows them. Accuracy is the program's scaled
 # figure: 90 % correct characters or fewer shows 0, 95 % shows 50, 100 %
-# shows 100; so 30 asks for 93 % correct characters and 55 for 95.5 %. They rise slowly; the digit lessons ease off a
-# little because reaching for the top row costs every student speed.
-EXAM_SPEED = [30, 34, 38, 42, 46, 50, 54, 58, 62, 66, 70, 70, 74, 74, 68, 72, 85]
-EXAM_ACCURACY = [30, 30, 32, 32, 35, 35, 38, 38, 40, 40, 45, 45, 45, 45, 45, 50, 55]
-EXAM_RHYTHM = [0, 0, 0, 0, 0, 0, 0, 10, 10, 10, 15, 15, 15, 15, 15, 20, 20]
+# shows 100; so 30 asks for 93 % correct characters and 60 for 96 %. They
+# rise slowly; the digit and symbol lessons ease off the speed a little
+# because reaching for the top row costs every student speed, and the last
+# lessons ask a little more accuracy each time.
+EXAM_SPEED = [30, 34, 38, 42, 46, 50, 54, 58, 62, 66, 70, 70, 74, 74, 68, 72, 72, 70, 85]
+EXAM_ACCURACY = [30, 30, 32, 32, 35, 35, 38, 38, 40, 40, 45, 45, 45, 45, 45, 48, 52, 56, 60]
+EXAM_RHYTHM = [0, 0, 0, 0, 0, 0, 0, 10, 10, 10, 15, 15, 15, 15, 15, 20, 20, 20, 20]
 
 LESSONS = [
     # 1 ----------------------------------------------------------------------
@@ -49,30 +53,33 @@ LESSONS = [
         keys="asdfjkl;",
         extradesc="Your fingers find their home: a s d f and j k l ;",
         intro=[
-            "Welcome to your first lesson. Every key you will ever type is reached from one place: "
-            "the home row, the middle row of letters.",
-            "Put the fingers of your left hand on A S D F, little finger on A, and the fingers of "
-            "your right hand on J K L ;, index finger on J. Feel the small ridges on F and J: your "
-            "index fingers can find them without looking.",
-            "Your thumbs rest lightly on the space bar. Strike each key with a light tap and let "
-            "the finger return home at once. Keep your eyes on the screen, not on your hands.",
+            "Welcome! Every key is reached from the home row: left hand on A S D F, right hand "
+            "on J K L ;. Your index fingers feel the ridges on F and J.",
+            "Thumbs rest on the space bar. Tap each key lightly and let the finger return home. "
+            "Keep your eyes on the screen.",
+            "No word is made of these letters with J, so J is practised in pairs with F: fj, jf.",
         ],
         newkeys="ffff jjjj dddd kkkk ssss llll aaaa ;;;; fjfj dkdk slsl a;a;",
+        # The home row spells no word with j: it is drilled in finger pairs.
+        words=["fj", "jf", "fjf", "jfj", "dad", "sad", "lad", "lass", "ask", "asks", "all",
+               "fall", "falls", "add", "adds", "salad", "flask", "flasks", "alas", "jj"],
         keyb_extra=["a lad; a flask; a salad; a sad dad", "all lads fall; dad asks a lass"],
         text=[
+            "fj jf fjf jfj; dk kd; sl ls; a; ;a",
             "a lad asks dad; dad asks a lad",
             "all lads fall; a sad lass falls",
             "dad adds a salad; a lad asks all",
-            "a flask falls; dads ask; lads add",
+            "jf fj; a flask falls; jfj fjf",
         ],
-        exam=["a sad lad asks dad; all lads fall", "dad adds salads; a lass asks a lad"],
+        exam=["fjf jfj; a sad lad asks dad; all lads fall",
+              "dad adds salads; a lass asks a lad; jf fj"],
         game=("BUBBLES",),
     ),
     # 2 ----------------------------------------------------------------------
     dict(
         title="E and H",
         keys="eh",
-        extradesc="Two new letters: e with the left middle finger, h with the right index",
+        extradesc="Two new letters: e with the left middle finger, h with the right index finger",
         intro=[
             "E is the letter you will type more than any other. It sits above D: reach up with "
             "your left middle finger, tap E, and come straight back to D.",
@@ -87,18 +94,18 @@ LESSONS = [
             "a lass fed a seal",
             "she had half a salad",
             "dad held a flask",
-            "he heeds dad",
-            "she sees a sea shell",
+            "he sees a seal",
+            "she sees a shell",
         ],
         text=[
             "she has a shed; he has a desk",
-            "dad feeds a seal; a seal shakes",
             "he sells salads; she sells kale",
-            "a lad sees a shell; she sees a lake",
+            "dad sees a seal; she sees a shell",
+            "she had a kale salad",
             "ask dad; he has a flask",
         ],
-        exam=["she held a flask; he had a salad", "dad sees a seal; a lass heeds dad",
-              "he sells shells"],
+        exam=["she held a flask; he had a salad", "dad has a desk; she has a shed",
+              "he sells shells; she sells kale"],
     ),
     # 3 ----------------------------------------------------------------------
     dict(
@@ -119,14 +126,14 @@ LESSONS = [
             "a hot toast",
             "she told the lads to sell salt",
             "he holds the flask",
-            "those seals hold fast",
+            "she sat at the desk",
             "dad took the sled to the lake",
         ],
         text=[
-            "the lads look at the old oak; dad holds a tool",
-            "she told those lads to settle the load at the shed",
-            "dad ate a hot toast at the lake; so fast",
-            "the host set hot food at the old desk",
+            "the lads sat at the old oak; dad held a tool",
+            "she told the lads to load the sled at the shed",
+            "dad had hot toast at the lake",
+            "the host fed the lads hot toast too",
         ],
         exam=["the old lad took hot food to the shed", "she told the lads to hold the sled",
               "the host sold those old stools"],
@@ -148,19 +155,19 @@ LESSONS = [
             "it is a fresh start",
             "the kids ride to the lake",
             "her skirt is red",
-            "their first trial is at three",
+            "their first ride is at three",
             "she rides a horse to the shore",
             "his sister reads to the kids",
             "the tired rider rests",
         ],
         text=[
-            "the first trial is at the lake; the riders sit to rest",
+            "the kids rode their horses to the hill",
+            "the riders rested at the old oak trees",
             "her father told the kids of a fire at the old store",
-            "it is their third ride to the shore; ride hard",
-            "the kids rode three horses to the oak trees of the hill",
+            "this is their third ride to the shore",
         ],
         exam=["it is the first ride of the kids to the shore", "her sister sold three old skirts",
-              "their horse rested at the old hill"],
+              "their horses rested at the foot of the hill"],
     ),
     # 5 ----------------------------------------------------------------------
     dict(
@@ -176,7 +183,7 @@ LESSONS = [
         newkeys="nnnn uuuu jnjn juju tune undo",
         sentences=[
             "the sun is out",
-            "she runs to the dunes and on",
+            "she runs to the dunes at noon",
             "turn the handle and the door is shut",
             "the hound hid under the tent",
             "it is noon and the sun is hot",
@@ -186,7 +193,7 @@ LESSONS = [
         text=[
             "under the noon sun the runners found the soft sand",
             "she turned to the north and found a hut",
-            "the hunter and his hound ran to the dunes and on to the south",
+            "the hunter and his hound ran to the dunes",
             "in the end she found the lost note in a tin",
         ],
         exam=["the sun is out and the runners turn north", "she found a round stone under the sand",
@@ -210,9 +217,9 @@ LESSONS = [
             "the cat sat on a chair.",
             "each chick has a nest.",
             "she can catch the train.",
-            "a cold coat, a hot cocoa.",
-            "it rained, and the coach stood still.",
-            "the scouts found a cheerful circus.",
+            "she had a hot cocoa in the cold.",
+            "it rained, so the coach stood still.",
+            "the scouts cheered at the circus.",
             "once, a crane stood on the roof.",
         ],
         text=[
@@ -223,7 +230,7 @@ LESSONS = [
             "at the circus, the actor tossed a coin to each child.",
         ],
         exam=["the coach counted each scout at the corner.", "since it rained, the cat stood inside.",
-              "a slice of cake and a hot cocoa cost a coin."],
+              "for tea, she had a scone, a slice of cake and a cocoa."],
     ),
     # 7 ----------------------------------------------------------------------
     dict(
@@ -240,21 +247,21 @@ LESSONS = [
         newkeys="gggg mmmm fgfg jmjm game gems",
         sentences=[
             "the game is fun.",
-            "good morning, mother.",
+            "the dog had a good morning.",
             "a green gate and a small garden.",
             "the dog made a mess in the mud.",
             "some magic is in the music.",
-            "the storm came, and the dogs ran home.",
+            "the dogs ran home in the storm.",
             "the farmer gets the grain in.",
         ],
         text=[
-            "the music of the morning came from the small garden.",
+            "music came from the small garden each morning.",
             "a magician made a coin come out of a hat.",
-            "the mountain is long, green and gentle in the summer.",
-            "most of the games ended at midnight, and the team sang songs.",
+            "in summer the hills turn green, and the cattle come out.",
+            "the game ended at midnight, and the team sang songs.",
         ],
-        exam=["good morning, said the farmer to the dogs.", "the team sang songs at the summer game.",
-              "a storm came and the mountain turned green."],
+        exam=["the farmer greets his dogs each morning.", "the team sang songs at the summer game.",
+              "after the storm, the grass looked green and fresh."],
         game=("WORDTRIS", "Beginner\\L07Game.kls"),
     ),
     # 8 ----------------------------------------------------------------------
@@ -280,7 +287,7 @@ LESSONS = [
         ],
         text=[
             "when the wind was strong, we stayed at home all day.",
-            "you and your sister walked down the winding way to town.",
+            "you and your sister walked down the road to town.",
             "the young owl sat in the tower and watched the yard.",
             "each year they grow yellow flowers in the window.",
         ],
@@ -312,7 +319,7 @@ LESSONS = [
             "a big brown bear sat by the pond, bored and hungry.",
             "a pelican dropped a fish, and the bear jumped up.",
             "both of them stopped, looked at the fish, and paused.",
-            "in the end the pelican flew off, and the bear ate in peace.",
+            "at last the pelican flew off, and the bear ate.",
         ],
         exam=["the pupils put their books in a big blue bag.",
               "a brown bear sat by the pond and played.",
@@ -331,21 +338,22 @@ LESSONS = [
         ],
         newkeys="vvvv xxxx fvfv sxsx vex, fox.",
         paragraphs=[
-            "every evening the fox visits the village and looks for food.",
+            "every evening a fox visits the village for food.",
             "the vet saw six foxes and five ravens by the river.",
-            "give the box to the driver, and relax by the stove.",
+            "leave the box by the van; the driver will collect it.",
             "next week the travel expert will visit the valley.",
             "a vast, silver river moves over the gravel.",
         ],
         text=[
-            "the extra sixty boxes arrived at seven, exactly on time.",
-            "vivian gave every visitor a map of the valley and the river.",
-            "the fox waited next to the oven, hoping for a snack.",
-            "have a relaxing evening, and never mix the wax with water.",
+            "six foxes live in the valley above the village.",
+            "every evening they visit the river to drink.",
+            "the vet next door has seen five of them.",
+            "she keeps a video of a vixen and her cubs.",
+            "the vixen is clever and very brave.",
         ],
         exam=["the vet saw six foxes by the silver river.",
               "give every visitor a box and a map of the valley.",
-              "relax, and have an extra evening of travel."],
+              "we relaxed by the stove after a long drive."],
     ),
     # 11 ---------------------------------------------------------------------
     dict(
@@ -361,20 +369,21 @@ LESSONS = [
         ],
         newkeys="qqqq zzzz aqaq azaz quiz zero",
         paragraphs=[
-            "a quick zebra dozed beside a lazy brown bear at the zoo.",
-            "a quiet queen asked six questions in the hazy square.",
-            "the wizard froze a dozen pizzas and quit the quiz.",
-            "zoe quickly squeezed the lemons for a fizzy drink.",
-            "a breeze blew over the frozen lake in the quiet zone.",
+            "a zebra dozed beside a lazy bear at the zoo.",
+            "the queen asked six quick questions.",
+            "the quiz ended at a quarter to six.",
+            "she quickly squeezed a lemon for a fizzy drink.",
+            "a breeze blew over the frozen lake.",
         ],
         text=[
-            "the quiz began at a quarter past six in the town square.",
-            "a dozen quick questions were asked about zebras and zoos.",
-            "the winner, a quiet girl of about sixteen, was amazed.",
+            "the quiz began at a quarter past six in the square.",
+            "a dozen quick questions were asked about zebras.",
+            "the winner, a quiet girl of sixteen, was amazed.",
             "her prize was a puzzle, a jazz record and a quilt.",
+            "the judges quizzed her on zoos and lizards, too.",
         ],
-        exam=["a quiet queen asked a dozen quick questions.",
-              "the lazy zebra squeezed past the frozen square.",
+        exam=["the queen asked a dozen quick questions.",
+              "at the zoo, a lazy zebra dozed in the hazy sun.",
               "the quiz prize was a puzzle and a quilt."],
         game=("WORDTRIS", "Animals.vcb"),
     ),
@@ -389,30 +398,35 @@ LESSONS = [
             "For the letters of your right hand (H J K L Y U I O P N M) your left little finger "
             "holds the left Shift, the right hand types the letter, and then the Shift is "
             "released.",
-            "Sentences now begin with a capital, and the word I is always written as a capital.",
+            "Sentences now begin with a capital, names too, and the word I is always written "
+            "as a capital.",
         ],
         newkeys="HHHH JJJJ KKKK LLLL YUIO PNMH",
+        words=["Hill", "Holly", "June", "July", "Kim", "Kent", "Lucy", "London", "York", "You",
+               "Uncle", "Ursula", "I", "Inn", "Oslo", "Owen", "Paris", "Paul", "Nora", "Nile",
+               "May", "Monday"],
         sentences=[
             "I like my job.",
             "He is at home in London.",
             "My uncle lives in Oslo.",
             "Nora and Kim play in the park.",
-            "Loud music came from the hall.",
-            "Please pass the salt.",
-            "Jim met Lucy in June.",
+            "Uncle Jim loves York in June.",
+            "You and Lucy may join us.",
             "On Monday I jog to the lake.",
+            "Paul passed me the salt.",
         ],
         text=[
             "I met my old friend Kim in the park on Monday.",
-            "He told me his uncle, Ole, had moved to Norway.",
-            "Lucy and Nora joined us, and we had lunch by the pond.",
-            "In the evening I walked home, happy and tired.",
-            "Please come again in July, said Kim.",
+            "Lucy, Nora and Paul joined us, and we had lunch.",
+            "Uncle Ole lives in Oslo now, Kim told us.",
+            "In June Kim and Holly go to see him. In July",
+            "Jim and I join them, and Owen may come too.",
+            "You can join us in York on the way home.",
         ],
         exam=["I met Kim and Lucy in the park in June.",
-              "My uncle Ole lives in a house by a lake.",
-              "On Monday, Nora plays music in the hall.",
-              "I jog home. Please join me."],
+              "Uncle Ole lives in Oslo. He plays music in a band.",
+              "On Monday, Nora, Holly and Jim jog in the park.",
+              "You and Paul can join us in July."],
     ),
     # 13 ---------------------------------------------------------------------
     dict(
@@ -425,30 +439,38 @@ LESSONS = [
             "the letter.",
             "Do not use one Shift key for every capital. Using both keeps your hands balanced "
             "and saves you long stretches.",
-            "From now on every sentence can begin as it should, whatever its first letter.",
+            "Now every sentence can begin as it should. A letter starts with its greeting on a "
+            "line of its own.",
         ],
         newkeys="AAAA SSSS DDDD FFFF GGGG QWER TZXC VBGA",
+        words=["April", "Sara", "Dover", "Friday", "Greta", "Quebec", "Wales", "Eva", "Rome",
+               "Tom", "Zara", "Xavier", "Carol", "Vienna", "Ben", "Sunday"],
         sentences=[
             "The sun rose over the sea.",
             "We went to Rome in April.",
             "Dogs and cats are good friends here.",
             "Ask Ben to call his sister, Eva.",
             "Sara visited Zurich and Vienna.",
-            "Grandma Carol bakes bread on Fridays.",
-            "Tom and Alice wrote a quiz.",
+            "Carol bakes bread on Fridays.",
+            "Xavier flew to Quebec.",
             "Every Wednesday we have fish.",
         ],
         text=[
-            "Dear Ben, We arrived in Vienna on Tuesday after a long ride.",
+            "Dear Ben,",
+            "After a long ride we arrived in Vienna on Tuesday.",
             "The city is calm and green, and the cafes are warm.",
-            "Sara wants to see the river, and Tom wants to see the zoo.",
-            "Alice has found a small bakery where the bread is fresh.",
-            "We come back on Friday. See you soon. Eva",
+            "Sara wants to see the river, and Tom the zoo.",
+            "Carol and Greta found a bakery by the Danube.",
+            "Rita, Xavier, Zara and Quentin come on Friday.",
+            "We fly back on Wednesday. See you soon.",
+            "Best wishes,",
+            "Eva",
         ],
         exam=["The sun rose over the sea, and we went for a swim.",
-              "Sara and Tom visited Vienna in April.",
-              "Grandma Carol bakes fresh bread every Friday.",
-              "Dear Ben, See you soon. Eva"],
+              "Sara, Tom and Alice visited Vienna in April.",
+              "Carol bakes fresh bread every Friday.",
+              "Greta, Xavier and Zara flew to Quebec on Wednesday.",
+              "Dan and Eva drove to Rome with Ben."],
         game=("CLOUDS", "Nature.vcb", False),
     ),
     # 14 ---------------------------------------------------------------------
@@ -457,31 +479,29 @@ LESSONS = [
         keys="'\"?!-:",
         extradesc="Apostrophe, quotes, question and exclamation marks, hyphen and colon",
         intro=[
-            "The apostrophe sits to the right of ; and is typed with your right little finger. "
-            "With the left Shift held, the same key gives the quotation mark.",
-            "The question mark is on the key below it, with the left Shift. The exclamation mark "
-            "is Shift and 1: your left little finger reaches up, while your right little finger "
-            "holds the right Shift.",
-            "The hyphen is to the right of 0, a long reach up for the right little finger. The "
-            "colon is Shift and ;.",
+            "The apostrophe is right of ;, for the right little finger; with the left Shift it "
+            "gives the quotation mark. The question mark is Shift and /.",
+            "The exclamation mark is Shift and 1: left little finger, right Shift. The hyphen is "
+            "right of 0; the colon is Shift and ;.",
+            "From now on what people say stands between quotation marks.",
         ],
         newkeys=";';' \"\"\"\" ???? !!!! ---- :::: it's \"hi\" why? yes! well-",
         words=["it's", "don't", "I'm", "we're", "you'll", "can't", "isn't", "she's",
                "\"yes\"", "\"no\"", "why?", "how?", "what?", "stop!", "wow!", "hello!",
-               "well-known", "up-to-date", "x-ray", "note:", "time:", "dear:"],
+               "well-known", "up-to-date", "x-ray", "note:", "time:", "list:"],
         sentences=[
             "\"Where are you going?\" asked Tom.",
             "It's a lovely day, isn't it?",
             "Stop! Don't touch that!",
             "I'm sure we're on the right road.",
-            "You'll need three things: a map, a torch and a coat.",
+            "Pack these: a map, a torch, a coat.",
             "She's a well-known writer.",
             "What a surprise!",
             "Note: the shop closes at six.",
         ],
         text=[
             "\"Are you ready?\" asked Mia. \"I'm ready!\" said Leo.",
-            "They packed what they'd need: a map, a rope, some bread.",
+            "Leo's list: a map, a rope and some bread.",
             "It wasn't a short walk - it was a long, steep climb.",
             "At the top, Leo said: \"Wow! Isn't it beautiful?\"",
             "Mia smiled. \"It's worth every step, isn't it?\"",
@@ -489,7 +509,7 @@ LESSONS = [
         exam=["\"Are you ready?\" asked Mia. \"Yes!\" said Leo.",
               "It's a long walk - but it's worth it.",
               "Bring three things: a map, a coat and a torch.",
-              "Don't stop now! We're nearly there."],
+              "\"Don't stop now!\" said Mia. \"We're nearly there.\""],
     ),
     # 15 ---------------------------------------------------------------------
     dict(
@@ -515,15 +535,17 @@ LESSONS = [
             "Call me on 4512 before 12.",
         ],
         text=[
-            "The shop opens at 1 and closes at 5.",
+            "Room 214 is on the 2nd floor, and 315 on the 3rd.",
             "Order 23 left on the 4th, and order 24 on the 5th.",
-            "There are 3 rooms on floor 1 and 4 rooms on floor 2.",
-            "At first the club had 152 members; a year on it had 345.",
+            "We need 12 eggs, 4 apples and 3 lemons.",
+            "Bus 53 leaves at 4 and takes 35 minutes.",
+            "At first the club had 152 members; now it has 345.",
             "Page 43 lists 12 birds and 15 trees.",
         ],
         exam=["The shop opens at 1 and closes at 5.",
-              "Order 23 left on the 4th of May.",
-              "We counted 15 trees and 32 birds in the park."],
+              "Order 23 left on the 4th of May, order 41 on the 5th.",
+              "We counted 15 trees and 32 birds in the park.",
+              "Room 253 is on the 2nd floor."],
         game=("BUBBLES",),
     ),
     # 16 ---------------------------------------------------------------------
@@ -536,12 +558,12 @@ LESSONS = [
             "finger and 0 to the little finger.",
             "6 is a long reach: some typists take it with the left index finger. Try the right "
             "one first, and stay with whatever feels steady.",
-            "You now know every key needed for ordinary text. The last lesson adds a few "
-            "symbols and the final exam.",
+            "Large numbers are easier to read with a comma after every three digits from the "
+            "right: 2,700 and 48,000. Years and telephone numbers have none.",
         ],
         newkeys="6666 7777 8888 9999 0000 j6j6 j7j7 k8k8 l9l9 ;0;0",
         words=["6", "7", "8", "9", "0", "60", "70", "80", "90", "100", "678", "890", "1960",
-               "2048", "365", "24", "7000", "99", "1080", "5670"],
+               "2048", "365", "24", "7,000", "99", "1080", "5,670"],
         sentences=[
             "A year has 365 days.",
             "The bus leaves at 7 and at 9.",
@@ -551,35 +573,36 @@ LESSONS = [
             "In 1969 people walked on the moon.",
         ],
         text=[
-            "The library opened in 1908 with 2700 books.",
-            "By 1960 it held 48000 books and 360 maps.",
-            "Today it has 96 computers and 1250 members.",
+            "The library opened in 1908 with 2,700 books.",
+            "By 1960 it held 48,000 books and 360 maps.",
+            "Today it has 96 computers and 1,250 members.",
             "It is open from 9 to 6, and on Saturdays from 10 to 4.",
-            "Last year 70534 people came to read, study or just sit.",
+            "Last year 70,534 people came to read, study or just sit.",
         ],
-        exam=["The library opened in 1908 with 2700 books.",
+        exam=["The library opened in 1908 with 2,700 books.",
               "It is open from 9 to 6 on weekdays.",
-              "Last year 70534 people visited it."],
+              "Last year 70,534 people visited it.",
+              "It holds 86,900 books and 760 maps."],
     ),
     # 17 ---------------------------------------------------------------------
     dict(
-        title="Symbols and final exam",
+        title="Brackets, slash and ampersand",
         keys="()/&",
-        extradesc="Brackets, slash and ampersand, then the final exam of the course",
+        extradesc="Brackets, slash and ampersand",
         intro=[
             "The brackets are Shift and 9 and Shift and 0, typed with the right ring and little "
             "fingers while the left little finger holds the left Shift.",
             "The slash shares its key with the question mark: no Shift. The ampersand is Shift "
-            "and 7.",
-            "This lesson ends with the final exam of the course. Take a breath, sit comfortably "
-            "and type calmly: accuracy first, speed will follow.",
+            "and 7, typed with the right index finger.",
+            "Brackets hold an aside (like this one), the slash stands for \"or\" and \"per\", "
+            "and the ampersand for \"and\" in names such as Green & Sons.",
         ],
         newkeys="(((( )))) //// &&&& (a) and/or R&D",
         words=["(yes)", "(no)", "and/or", "either/or", "24/7", "1/2", "3/4", "R&D", "A&E",
                "rock&roll", "(see", "below)", "km/h", "50/50", "(note)", "black/white"],
         sentences=[
-            "The price (with tax) is 40.",
-            "Choose one: tea and/or coffee.",
+            "Tickets cost 40 pounds (with tax).",
+            "Choose tea and/or coffee.",
             "Smith & Daughters open 24/7.",
             "Add 1/2 a cup of milk (cold).",
             "The speed limit is 50 km/h.",
@@ -587,17 +610,94 @@ LESSONS = [
         ],
         text=[
             "Dear Mr Hall,",
-            "Thank you for your letter of 4 May. I am happy to confirm",
-            "the order (item 7/B) for delivery on Friday, 12 June.",
-            "Our shop, Green & Sons, is open 9-5 on weekdays.",
-            "Questions? Call us on 01 234 5678. Kind regards, Ann Green",
+            "Thanks for your order (no. 7/B) of 4 May.",
+            "The books & maps (items 1 & 2) come on Friday;",
+            "the tea & jam (item 3) on 9/5.",
+            "We are open 24/7 online (and 9-5 in the shop).",
+            "Kind regards,",
+            "Ann Green (Green & Sons)",
         ],
-        exam=["Dear Ms Brown, Thank you for your order of 3 May.",
-              "Your books (items 4 and 9) will arrive on Friday.",
-              "Green & Sons is open 9-5 on weekdays, and 10-2 on Saturdays.",
-              "Questions? Call us on 01 234 5678 - we're glad to help!",
-              "Kind regards, Ann Green"],
+        exam=["Green & Sons (bakers) is open 9-5 on weekdays.",
+              "Our bread & cakes (fresh daily) are sold online 24/7.",
+              "Order 1/2 a loaf or a whole one (and/or a cake).",
+              "Call Ann & Tom (01 234 5678) with any questions."],
         game=("CLOUDS", "Home.vcb", True),
+    ),
+    # 18 ---------------------------------------------------------------------
+    dict(
+        title="At, hash, dollar and per cent",
+        keys="@#$%",
+        extradesc="The shifted digits 2 to 5: @ # $ %",
+        intro=[
+            "Four signs sit above the digits 2 to 5 and are typed with Shift: @ above 2 with the "
+            "left ring finger, # above 3 with the middle finger, and $ and % above 4 and 5 with "
+            "the left index finger. Your right little finger holds the right Shift.",
+            "The at sign belongs in e-mail addresses, the hash before a number or a tag, the "
+            "dollar before an amount and the per cent sign after one: $8, 20%.",
+        ],
+        newkeys="@@@@ #### $$$$ %%%% s@s@ d#d# f$f$ f%f% $5 10% #1",
+        words=["@", "#", "$", "%", "#1", "10%", "$5", "#12", "$20", "50%", "$99", "25%", "#3",
+               "ann@shop.com", "tom@mail.net", "100%"],
+        sentences=[
+            "The tea costs $3 and the cake $4.",
+            "Prices are 20% lower today.",
+            "Write to ann@greenshop.com today.",
+            "Press # after the code.",
+            "Half of $80 is $40, or 50%.",
+            "Room #12 is free on Monday.",
+        ],
+        text=[
+            "Spring sale: 25% off books, 40% off maps!",
+            "Maps: $12, $15, $20 (were $20, $25, $33).",
+            "Members save 10% more on items #12 to #15.",
+            "Mail ann@greensons.com or tom@greensons.com,",
+            "or post a photo with #greenbooks to @greensons.",
+        ],
+        exam=["Menu: soup $4, salad $6, tea $2, cake $3, pie $5.",
+              "Lunch: 10% off before 12; students 15%, groups 20%.",
+              "Tables #3, #5 and #9 are by the window, #1 by the door.",
+              "Book at cafe@mill.org or desk@mill.org,",
+              "and pay online at pay@mill.org (5% off)."],
+    ),
+    # 19 ---------------------------------------------------------------------
+    dict(
+        title="Sums, brackets and the final exam",
+        keys="*+=[]",
+        extradesc="The signs of sums and square brackets, then the final exam of the course",
+        intro=[
+            "The star is Shift and 8 (right middle finger). = and + share the key right of the "
+            "hyphen, and [ ] sit right of P: all for the right little finger. Hold the left "
+            "Shift for * and +.",
+            "In a spreadsheet a sum starts with =: =B2*C2+D2. Square brackets mark a note: [sic].",
+            "Then comes the final exam: a bill with every sign you have learned. Type calmly: "
+            "accuracy first.",
+        ],
+        newkeys="**** ++++ ==== [[[[ ]]]] k*k* ;+;+ ;=;= ;[;[ ;];] [1] 2+2=4",
+        words=["*", "+", "=", "[", "]", "2+2=4", "3*4=12", "[note]", "[sic]", "x=5", "a+b",
+               "5*5", "[1]", "[2]", "1+1=2", "=B2*C2"],
+        sentences=[
+            "2 + 2 = 4, and 3 * 3 = 9.",
+            "Type =A1+A2 to add the cells.",
+            "Type =B2*C2 to multiply them.",
+            "Items marked * are new.",
+            "She wrote [sic] after the error.",
+            "See the note [1] below.",
+        ],
+        text=[
+            "In the sheet, =B2+B3 adds two cells,",
+            "and =B2*3 triples one.",
+            "Row 4 holds =B4*C4 [price * count] for each item.",
+            "Type =SUM(B2:B9) for a total [all rows].",
+            "Cells marked * hold sums: =B9+C9 = 250.",
+            "2 * 6 = 12, 12 + 8 = 20 and 20 * 5 = 100 [checked].",
+        ],
+        exam=["Bill #47 [order 7/B, 3 May]",
+              "2 books * $12 = $24; 3 maps * $5 = $15.",
+              "Sum: $24 + $15 = $39; tax [20%] = $8.",
+              "Total: $39 + $8 = $47 [paid].",
+              "Items marked * ship today (the rest on 9/5).",
+              "Questions? Email ann@greensons.com - glad to help!",
+              "Ann & Tom Green"],
     ),
 ]
 
@@ -637,11 +737,11 @@ def build():
         "Beginner.cnt", "Beginner",
         "Beginner - learn every key",
         "Touch typing from the very start: the home row first, then every letter, capitals, "
-        "punctuation and the digits, a few keys a lesson, with drills, texts, games and an exam "
-        "at the end of each lesson.",
+        "punctuation, the digits and the symbols, a few keys a lesson, with drills, texts, games "
+        "and an exam at the end of each lesson.",
         default_time=25, wizard="Beginner", loops=(3, 5, 1, 2))
     course.comments = [
-        "Tapquill Beginner course: seventeen lessons, every key of the keyboard.",
+        "Tapquill Beginner course: nineteen lessons, every key of everyday writing.",
         "Made by tools/courses/make_courses.py; edit the generator, not this file.",
         "Each text of a lesson uses only the keys learned up to it.",
     ]
@@ -655,8 +755,10 @@ def build():
         p = f"Beginner\\L{number:02d}"
 
         # 1. The new keys: a message page with the picture, then the drill.
+        i = number - 1
+        intro = plan["intro"] + [exam_minimums(EXAM_SPEED[i], EXAM_ACCURACY[i], EXAM_RHYTHM[i])]
         lesson.add("New keys", 3,
-                   course.message(p + "Intro.kls", plan["intro"], plan["title"], pic),
+                   course.message(p + "Intro.kls", intro, plan["title"], pic),
                    course.typed("NEWKEYS", 1, p + "New.kls", [plan["newkeys"]]))
 
         # 2. Keyboard drill: reaches, groups, words and a phrase or two.

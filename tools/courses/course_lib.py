@@ -31,6 +31,89 @@ class GeneratorError(Exception):
     pass
 
 
+# Advance widths of the exercise view's serif text font (Times metrics, as
+# the shipped fall-back Liberation Serif has them) in thousandths of an em,
+# for the characters 32..126.
+SERIF_WIDTHS = [
+    250, 333, 408, 500, 500, 833, 778, 180, 333, 333, 500, 564, 250, 333, 250, 278,
+    500, 500, 500, 500, 500, 500, 500, 500, 500, 500, 278, 278, 564, 564, 564, 444,
+    921, 722, 667, 667, 722, 611, 556, 722, 722, 333, 389, 722, 611, 889, 722, 722,
+    556, 722, 667, 556, 611, 722, 722, 944, 722, 722, 611, 333, 278, 333, 469, 500,
+    333, 444, 500, 444, 500, 444, 333, 500, 500, 278, 278, 500, 278, 778, 500, 500,
+    500, 500, 333, 389, 278, 500, 500, 722, 500, 500, 444, 480, 200, 480, 541,
+]
+# The exercise view is 500 pixels wide with 3-pixel margins, and a word
+# starts a new line unless the room of "WW" is left after it. Texts are shown
+# at 14 points (19 pixels on a 96-dpi screen), sentences at 20 (27 pixels).
+VIEW_ROOM = 500 - 3 - 3
+TEXT_PIXELS = 19
+SENTENCE_PIXELS = 27
+
+
+# Advance widths of the message pages' sans-serif font (Arial metrics) in
+# thousandths of an em, for the characters 32..126.
+SANS_WIDTHS = [
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,
+    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778,
+    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,
+    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,
+    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,
+]
+# A message page beside a 300-pixel picture has a text column of 330 pixels
+# in 11-point Arial (15 pixels, a little more than the 14.7 of a 96-dpi
+# screen); the console covers the page below its 16th line of 17 pixels.
+MESSAGE_ROOM = 330 - 3 - 3
+MESSAGE_PIXELS = 15
+MESSAGE_LINES = 16
+
+
+def message_line_count(lines):
+    """Display lines of a message page's text, wrapped as the page wraps it."""
+    def width(s):
+        return sum(SANS_WIDTHS[ord(c) - 32] if 32 <= ord(c) < 127 else 1000
+                   for c in s) * MESSAGE_PIXELS / 1000
+    count = 0
+    for line in lines:
+        x, rows = 0, 1
+        for word in line.split():
+            if x and x + width(word) + width("WW") > MESSAGE_ROOM:
+                rows, x = rows + 1, 0
+            x += width(word) + width(" ")
+        count += rows
+    return count
+
+
+def text_width(text, pixels):
+    """Width of a line in whole pixels, each character rounded up (hinted
+    glyphs never grow by more than that, and kerning only narrows)."""
+    total = 0
+    for ch in text:
+        code = ord(ch)
+        units = SERIF_WIDTHS[code - 32] if 32 <= code < 127 else 1000
+        total += -(-units * pixels // 1000)
+    return total
+
+
+def fits_view(line, pixels):
+    return text_width(line, pixels) + text_width("WW", pixels) <= VIEW_ROOM
+
+
+def wrap_to_view(text, pixels=TEXT_PIXELS):
+    """A paragraph cut into lines that the exercise view shows whole."""
+    lines, cur = [], ""
+    for word in text.split():
+        trial = (cur + " " + word) if cur else word
+        if cur and not fits_view(trial, pixels):
+            lines.append(cur)
+            cur = word
+        else:
+            cur = trial
+    if cur:
+        lines.append(cur)
+    return lines
+
+
 def escape_field(text):
     """A value as it must appear between ";" delimiters of a course line."""
     return text.replace(";", "%;").replace("=", "%=")
@@ -110,6 +193,9 @@ class Course:
         self.loops = loops
         self.lessons = []
         self.comments = []
+        # Lesson pages must fit above the console (the introduction's pages
+        # are longer and are not checked).
+        self.lesson_pages_checked = file_name != "introd.kls"
         self.files = {}
 
     # Text files -----------------------------------------------------------
@@ -234,8 +320,62 @@ class Course:
                                 f"{self.file_name}: lesson {number}, exercise {number}.{ordinal}"
                                 f" ({ev.source}): {bad[0]!r} not learned or not typeable"
                                 f" in {word!r}")
+        problems += self.practice_problems()
         if problems:
             raise GeneratorError("\n".join(problems))
+
+    def practice_problems(self):
+        """Lines within the view, credits before their saying, and each
+        lesson's new keys practised in its word drill, text and exam."""
+        problems = []
+        has_groups = any(lesson.new_keys for lesson in self.lessons)
+        for number, lesson in enumerate(self.lessons, 1):
+            where = f"{self.file_name}: lesson {number}"
+            by_kind = {}
+            for ex in lesson.exercises:
+                for ev in ex.events:
+                    if ev.kind == "MESSAGE" and ev.text_file and self.lesson_pages_checked:
+                        n = message_line_count(ev.text_file.lines)
+                        if n > MESSAGE_LINES:
+                            problems.append(f"{where} ({ev.source}): the page needs {n} "
+                                            f"lines (at most {MESSAGE_LINES})")
+                    if not ev.text_file or ev.kind not in TYPED:
+                        continue
+                    lines = ev.text_file.lines
+                    by_kind.setdefault(ev.kind, []).extend(lines)
+                    if ev.kind in BLOCKS:
+                        for i, line in enumerate(lines):
+                            if line.startswith(CREDIT_MARKER) and (
+                                    i + 1 >= len(lines) or not lines[i + 1].strip()
+                                    or lines[i + 1].startswith(CREDIT_MARKER)):
+                                problems.append(f"{where} ({ev.source}): the credit "
+                                                f"{line[5:]!r} is followed by no saying")
+                        lines = [x for x in lines if not x.startswith(CREDIT_MARKER)]
+                    if ev.kind in BLOCKS or ev.kind in ("TEXT", "EXAM"):
+                        pixels = SENTENCE_PIXELS if ev.kind == "SENTENCE" else TEXT_PIXELS
+                        for line in lines:
+                            if not fits_view(line, pixels):
+                                problems.append(f"{where} ({ev.source}): wider than the "
+                                                f"view: {line!r}")
+            if not has_groups or not lesson.new_keys:
+                continue
+            new = lesson.new_keys
+            words = " ".join(by_kind.get("WORD", []))
+            for ch in new:
+                if ch.isalpha() and ch not in words:
+                    problems.append(f"{where}: {ch!r} is not in the word drill")
+            for kind in ("TEXT", "EXAM"):
+                text = "".join("".join(by_kind.get(kind, [])).split())
+                least = 3 if len(new) <= 4 else 1
+                for ch in new:
+                    if text.count(ch) < least:
+                        problems.append(f"{where}: {ch!r} {text.count(ch)} times in the "
+                                        f"{kind.lower()} (at least {least})")
+                share = sum(text.count(ch) for ch in new) / max(1, len(text))
+                if share < 0.08:
+                    problems.append(f"{where}: new keys are {share:.1%} of the "
+                                    f"{kind.lower()} (at least 8 %)")
+        return problems
 
     def write(self, typeable=None):
         for tf in self.files.values():
@@ -244,16 +384,29 @@ class Course:
         write_lines(os.path.join(data_dir(), self.file_name), self.contents_lines())
 
 
+def exam_minimums(speed, accuracy, rhythm):
+    """A message paragraph telling what the lesson's exam asks, in both speed
+    units (the page cannot know which one the student chose). Accuracy is
+    the results page's figure: 90 % correct characters show 0, 100 % 100."""
+    correct = f"{90 + accuracy / 10:g}"
+    text = (f"Exam: {speed} characters ({speed / 5:g} words) a minute, accuracy "
+            f"{accuracy} % ({correct} % of the characters right)")
+    if rhythm:
+        text += f", rhythm {rhythm} %"
+    return text + "."
+
+
 def paragraphs_to_lines(paragraphs, limit=255):
     """Message text: one paragraph a line, a blank line between them. A
-    paragraph longer than a line may be is cut after a sentence."""
+    paragraph longer than a line may be is cut after a whole sentence, never
+    inside one."""
     out = []
     for i, p in enumerate(paragraphs):
         if i:
             out.append("")
         p = " ".join(p.split())
         while len(p) > limit:
-            cut = max(p.rfind(". ", 0, limit), p.rfind("? ", 0, limit), p.rfind(": ", 0, limit))
+            cut = max(p.rfind(". ", 0, limit), p.rfind("? ", 0, limit), p.rfind("! ", 0, limit))
             if cut < 0:
                 raise GeneratorError(f"paragraph without a sentence end: {p[:50]}")
             out.append(p[:cut + 1])

@@ -8,18 +8,18 @@ word drills, as they do when figures are keyed into a form.
 
 import random
 
-from course_lib import Course, Lesson, wrap_words
+from course_lib import Course, Lesson, exam_minimums, wrap_words
 
 # (new keys, title, message, exam speed, exam accuracy as the results page
 # shows it: 50 means 95 % of the characters right)
 LESSONS = [
     ("456", "The home keys 4 5 6",
-     ["Put your right hand on the keypad with the index finger on 4, the middle finger on 5 "
-      "and the ring finger on 6. The 5 has a small ridge: find it without looking.",
-      "Your little finger rests beside them, ready for Enter at the right edge, and your thumb "
-      "hangs over 0 at the bottom.",
-      "In this course every number ends with Enter, the tall key at the lower right, typed "
-      "with the little finger."], 40, 40),
+     ["Right hand on the keypad: index finger on 4, middle on 5, ring on 6. The 5 has a "
+      "small ridge.",
+      "The little finger waits by Enter at the right edge; the thumb hangs over 0.",
+      "Every number ends with Enter, typed with the little finger, as in a form. In the "
+      "figures and the exam the space bar works too, but Enter keeps your hand on the "
+      "keypad."], 40, 40),
     ("789", "The top row 7 8 9",
      ["7, 8 and 9 sit right above 4, 5 and 6. Each finger reaches straight up one key and "
       "comes back home: index to 7, middle to 8, ring to 9.",
@@ -51,7 +51,9 @@ def natural(digits, rng, length):
     return rng.choice(first) + "".join(rng.choice(digits) for _ in range(length - 1))
 
 
-def numbers(known_digits, rng, count, min_len=2, max_len=4, decimal=False, ops=""):
+def numbers(known_digits, rng, count, min_len=2, max_len=4, decimal=False, ops="", new_ops=""):
+    """Numbers of the known digits; with signs known, sums. A lesson that
+    brings signs puts one in every number, most often a new one."""
     out = []
     for _ in range(count):
         n = natural(known_digits, rng, rng.randint(min_len, max_len))
@@ -59,7 +61,10 @@ def numbers(known_digits, rng, count, min_len=2, max_len=4, decimal=False, ops="
             if "0" in known_digits and rng.random() < 0.2:
                 n = "0"
             n += "." + "".join(rng.choice(known_digits) for _ in range(rng.choice((1, 2, 2))))
-        if ops and rng.random() < 0.6:
+        if new_ops:
+            sign = rng.choice(new_ops) if rng.random() < 0.75 else rng.choice(ops)
+            n = n + sign + natural(known_digits, rng, rng.randint(1, 2))
+        elif ops and rng.random() < 0.6:
             n = n + rng.choice(ops) + natural(known_digits, rng, rng.randint(1, 3))
         out.append(n)
     return out
@@ -84,25 +89,29 @@ def build():
         digits = sorted(c for c in known if c.isdigit())
         decimal = "." in known
         ops = "".join(sorted(c for c in known if c in "+-*/"))
+        new_ops = "".join(c for c in new if c in "+-*/")
         pic = f"Np{number}.pic"
         lesson = Lesson(title, new, pic, f"New keys: {' '.join(new)}", percent=80)
         p = f"Numpad\\N{number:02d}"
         drill = " ".join(c * 4 for c in new) + " " + " ".join(
             "".join(rng.choice(new) for _ in range(4)) for _ in range(3))
+        intro = intro + [exam_minimums(speed, accuracy, 0)]
         lesson.add("New keys", 2, course.message(p + "Intro.kls", intro, title, pic),
                    course.typed("NEWKEYS", 1, p + "New.kls", [drill], "ENTER"))
         keyb = []
         for _ in range(5):
-            keyb.append(" ".join(numbers(digits, rng, 5, 2, 3, decimal, ops=ops)))
-        lesson.add("Keyboard drill", 3, course.typed("KEYBOARD", 1, p + "Keyb.kls", keyb))
-        wd = numbers(digits, rng, 14, 2, 5, decimal, ops=ops)
+            keyb.append(" ".join(numbers(digits, rng, 5, 2, 3, decimal, ops=ops, new_ops=new_ops)))
+        lesson.add("Keyboard drill", 3, course.typed("KEYBOARD", 1, p + "Keyb.kls", keyb, "ENTER"))
+        wd = numbers(digits, rng, 14, 2, 5, decimal, ops=ops, new_ops=new_ops)
         lesson.add("Number drill", 3,
                    course.typed("WORD", 1, p + "Word.kls", wrap_words(wd, 40), "ENTER"))
-        text = [" ".join(numbers(digits, rng, 5, 2, 5, decimal, ops=ops)) for _ in range(8)]
+        text = [" ".join(numbers(digits, rng, 5, 2, 5, decimal, ops=ops, new_ops=new_ops))
+                for _ in range(8)]
         lesson.add("Figures", 4, course.typed("TEXT", 1, p + "Text.kls", text, "FALSE"))
         if number in (2, 4):
             lesson.add("Game: Bubbles", 2, course.game("BUBBLES", 1))
-        exam = [" ".join(numbers(digits, rng, 5, 2, 5, decimal, ops=ops)) for _ in range(5)]
+        exam = [" ".join(numbers(digits, rng, 5, 2, 5, decimal, ops=ops, new_ops=new_ops))
+                for _ in range(5)]
         lesson.add("Lesson exam", 3,
                    course.typed("EXAM", 1, p + "Exam.kls", exam, "FALSE", str(speed),
                                 str(accuracy), "0"))

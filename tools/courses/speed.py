@@ -5,7 +5,7 @@ more each time, with a game between and story typing now and then. The
 course names no key groups, so every exercise may use every key.
 """
 
-from course_lib import Course, Lesson
+from course_lib import Course, Event, Lesson, wrap_to_view
 
 # A credit line under a paragraph block: the marker, then the credit.
 CREDIT = '"\u00a4|w"'
@@ -26,13 +26,13 @@ LESSONS = [
     dict(
         title="Steady hands",
         paragraphs=[
-            "Sit tall, let your shoulders drop and keep your wrists level.",
-            "Rest your fingers on the home row before every new line.",
-            "Look at the text, not at your hands; trust your fingers.",
+            "Sit tall, drop your shoulders, keep your wrists level.",
+            "Rest your fingers on the home row before each line.",
+            "Look at the text, not at your hands; trust them.",
+            CREDIT + "Sayings for typists",
             "An even beat is worth more than a burst of speed.",
-            CREDIT + "Tapquill sayings for typists",
+            CREDIT + "Sayings for typists",
             "Slow is smooth, and smooth becomes fast.",
-            CREDIT + "Tapquill sayings for typists",
         ],
         text=[
             "Speed in typing does not come from moving your fingers faster.",
@@ -53,12 +53,12 @@ LESSONS = [
     dict(
         title="Weather watch",
         paragraphs=[
-            "A grey morning turned into a bright and breezy afternoon.",
-            "The forecast promised rain, but the clouds kept it to themselves.",
-            "By evening the wind had dropped and the sky was clear and cold.",
-            "Frost silvered the grass before dawn, and the puddles froze.",
-            "Every weather has its work: rain for the fields, sun for the hay.",
-            CREDIT + "Tapquill sayings for typists",
+            "A grey morning turned into a bright, breezy afternoon.",
+            "Rain was forecast, but the clouds kept it to themselves.",
+            "By evening the wind had dropped and the sky was clear.",
+            "Frost silvered the grass, and the puddles froze.",
+            CREDIT + "Sayings of the weather",
+            "Every weather has its work: rain for fields, sun for hay.",
         ],
         text=[
             "People have always watched the sky. Long before there were",
@@ -81,11 +81,11 @@ LESSONS = [
     dict(
         title="City streets",
         paragraphs=[
-            "The first bus of the morning hummed past the closed shops.",
-            "A baker carried trays of warm rolls out to a waiting van.",
-            "By eight o'clock the crossings were busy and the cafes were full.",
-            "A street musician played the same bright tune for an hour.",
-            "At night the windows glowed like a thousand small lanterns.",
+            "The first bus of the day hummed past the closed shops.",
+            "A baker carried trays of warm rolls out to a van.",
+            "By eight o'clock the cafes were full and the roads busy.",
+            "A busker played the same bright tune for an hour.",
+            "At night the windows glowed like a thousand lanterns.",
         ],
         text=[
             "A city is never really asleep. Even at three in the morning",
@@ -109,12 +109,12 @@ LESSONS = [
     dict(
         title="In the kitchen",
         paragraphs=[
-            "Chop the onions finely and fry them gently until they are soft.",
-            "Add two cloves of garlic, a pinch of salt and a spoon of paprika.",
-            "Stir in the tomatoes, cover the pan and let it simmer for an hour.",
-            "Taste, season again, and serve with fresh bread and a green salad.",
-            "A recipe is a map; the cook still has to make the journey.",
-            CREDIT + "Tapquill sayings for typists",
+            "Chop the onions finely and fry them gently until soft.",
+            "Add two cloves of garlic, salt and a spoon of paprika.",
+            "Stir in the tomatoes, cover and simmer for an hour.",
+            "Taste, season and serve with bread and a green salad.",
+            CREDIT + "Sayings of the kitchen",
+            "A recipe is a map; the cook still makes the journey.",
         ],
         text=[
             "Every kitchen has its own smell. In one it is coffee and toast,",
@@ -139,9 +139,9 @@ LESSONS = [
         paragraphs=[
             "The Moon is about a quarter of the width of the Earth.",
             "It always shows us the same face as it travels around us.",
-            "Its light is only sunlight, reflected from grey dust and rock.",
+            "Its light is sunlight, reflected from grey dust and rock.",
             "The tides of the sea rise and fall with its pull.",
-            "People have walked on it, and left their footprints in the dust.",
+            "People have walked on it and left footprints in the dust.",
         ],
         text=[
             "For most of history the Moon was a mystery. It changed its shape",
@@ -166,11 +166,14 @@ LESSONS = [
     dict(
         title="At work",
         paragraphs=[
-            "Dear Ms Patel, Thank you for your message of Tuesday.",
-            "I am pleased to confirm our meeting on the 14th at 10:30.",
+            "Dear Ms Patel,",
+            "Thank you for your message of Tuesday.",
+            "I can confirm our meeting on the 14th at 10:30.",
             "Please find attached the figures for the first quarter.",
-            "If you have any questions, do not hesitate to contact me.",
-            "Kind regards, Daniel Reed, Office Manager",
+            "If you have any questions, please contact me.",
+            "Kind regards,",
+            "Daniel Reed",
+            "Office Manager",
         ],
         text=[
             "Most office work is writing of one kind or another: messages,",
@@ -183,13 +186,19 @@ LESSONS = [
         ],
         exam=[
             "Dear Mr Lowe,",
+            "",
             "Thank you for your order of 3 March. I am sorry to tell you that",
             "two of the items, the oak desk and the matching chair, are out of",
             "stock until the end of the month. The other items will be sent",
             "this week, and the desk and chair will follow as soon as they",
             "arrive. If you would rather cancel those two items, please let",
             "me know and I will refund them at once.",
-            "With best wishes, Clara Moss, Customer Service",
+            "",
+            "With best wishes,",
+            "",
+            "Clara Moss",
+            "",
+            "Customer Service",
         ],
     ),
     dict(
@@ -197,10 +206,10 @@ LESSONS = [
         paragraphs=[
             "The crowd rose to its feet as the ball curled into the net.",
             "She crossed the finish line with her arms raised high.",
-            "The referee checked his watch and blew the final whistle.",
-            "Both teams shook hands and walked off together in the rain.",
+            "The referee checked his watch and blew the whistle.",
+            "Both teams shook hands and walked off in the rain.",
+            CREDIT + "Sayings of the playing field",
             "Winning is sweet, but a good game is sweeter still.",
-            CREDIT + "Tapquill sayings for typists",
         ],
         text=[
             "Every sport is a kind of conversation. In tennis it is a fast",
@@ -226,11 +235,11 @@ LESSONS = [
     dict(
         title="The story of writing",
         paragraphs=[
-            "The first writing was made of marks pressed into wet clay.",
-            "Later came ink on reed paper, and quills on sheets of skin.",
-            "Printing with movable letters made books cheap and common.",
-            "Machines with keys turned handwriting into neat, even lines.",
-            "Now we write on glass and send our words around the world.",
+            "The first writing was marks pressed into wet clay.",
+            "Later came ink on reed paper, and quills on skins.",
+            "Printing with movable letters made books cheap.",
+            "Machines with keys turned writing into neat lines.",
+            "Now we write on glass and send words round the world.",
         ],
         text=[
             "Writing was invented more than five thousand years ago, and for",
@@ -261,8 +270,8 @@ LESSONS = [
             "Deer slipped between the birch trees without a sound.",
             "On the high moor the wind never quite stopped blowing.",
             "An otter surfaced, looked around, and vanished again.",
-            "Leave nothing but footprints, and take nothing but pictures.",
             CREDIT + "A walkers' rule",
+            "Leave only footprints, and take only pictures.",
         ],
         text=[
             "Wild places are closer than we think. There is a wood at the",
@@ -307,18 +316,37 @@ LESSONS = [
         ],
         exam=[
             "Quarterly summary, 1 January to 31 March",
+            "",
             "Visitors: 18,430 (up 12% on the same period last year).",
+            "",
             "New members: 642, of whom 215 joined online.",
-            "Income: 96,380 from tickets, 14,270 from the cafe and 8,915",
-            "from the shop, a total of 119,565.",
-            "Costs: staff 61,200; heating and light 9,840; repairs 4,310.",
-            "The roof repair (estimate: 22,500) is planned for June, and",
-            "the new signs (see item 7 of the minutes) for September.",
-            "Questions? Please contact the office on 01632 960 418, or",
-            "write to the secretary at 5 Orchard Lane, Millbrook.",
+            "",
+            "Income: 96,380 from tickets, 14,270 from the cafe and",
+            "8,915 from the shop, a total of 119,565.",
+            "",
+            "Costs: staff 61,200; heating 9,840; repairs 4,310.",
+            "",
+            "The roof repair (estimate: 22,500) is planned for",
+            "June, and the new signs (see minute 7) for September.",
+            "",
+            "Questions? Please contact the office on 01632 960 418,",
+            "or write to the secretary at 5 Orchard Lane, Millbrook.",
         ],
     ),
 ]
+
+
+def flow(lines):
+    """Lines of a text joined into paragraphs (an empty line ends one) and
+    cut again so that every line fits the exercise view."""
+    out, para = [], []
+    for line in lines + [""]:
+        if line:
+            para.append(line)
+        elif para:
+            out += wrap_to_view(" ".join(para))
+            para = []
+    return out
 
 
 def build():
@@ -339,9 +367,10 @@ def build():
         lesson = Lesson(plan["title"], "", pic,
                         f"Exam: {speed // 5} wpm, accuracy {accuracy}%")
         p = f"Speed\\S{number:02d}"
+        exam_lines = len(flow(plan["exam"]))
         intro = [
             f"Lesson {number}: {plan['title']}.",
-            f"This lesson ends with an exam of {len(plan['exam'])} lines. To pass it, type at "
+            f"This lesson ends with an exam of {exam_lines} lines. To pass it, type at "
             f"least {speed // 5} words ({speed} characters) a minute, with an accuracy of "
             f"{accuracy}% or more on the results page and a rhythm of {rhythm}% or better.",
             "Warm up with the paragraphs and the text first. If a line goes wrong, do not stop: "
@@ -350,16 +379,15 @@ def build():
         lesson.add("Paragraphs", 6,
                    course.message(p + "Intro.kls", intro, plan["title"], pic, left=False),
                    course.typed("PARAGRAPH", 1, p + "Para.kls", plan["paragraphs"], "FALSE"))
-        lesson.add("Text", 7, course.typed("TEXT", 1, p + "Text.kls", plan["text"], "FALSE"))
+        lesson.add("Text", 7, course.typed("TEXT", 1, p + "Text.kls", flow(plan["text"]), "FALSE"))
         kind, word_file, storm = GAMES[number - 1]
         title = {"CLOUDS": "Game: Clouds", "WORDTRIS": "Game: WordTris",
                  "BUBBLES": "Game: Bubbles"}[kind]
         lesson.add(title, 5, course.game(kind, 1, word_file, None, storm))
         if number in STORY_LESSONS:
-            from course_lib import Event
             lesson.add("Story typing", 8, Event("TEXT", 1, "ASK:*.exm", ["FALSE"]))
         lesson.add("Exam", 6,
-                   course.typed("EXAM", 1, p + "Exam.kls", plan["exam"], "FALSE", str(speed),
+                   course.typed("EXAM", 1, p + "Exam.kls", flow(plan["exam"]), "FALSE", str(speed),
                                 str(accuracy), str(rhythm)))
         course.lessons.append(lesson)
     return course

@@ -103,7 +103,7 @@ cave caves dive drive drives even ever every five four? give given gives
 gravel grave have hive live lives love loved move moved never novel oven over
 river rivers save saved seven shave silver solve stove travel valley wave waves
 fox box boxes mix mixed six sixty tax taxi text texts wax next exit exact
-extra expert index relax annex flex lax
+extra expert index relax flex lax
 
 quiet quite quit quick quickly queen quest question quiz quilt quote square
 squad squash squirrel equal aqua liquid unique request

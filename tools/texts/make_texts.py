@@ -56,7 +56,7 @@ def split_paragraph(p, limit=MAX_LINE):
 def story_lines(s):
     out = [
         "$version=1",
-        "$author=Tapquill",
+        "$author=" + header_value(s["author"]),
         "$description=" + header_value(s["title"]),
         "$longdesc=" + header_value(s["longdesc"]),
         "$copyright=" + header_value(COPYRIGHT),
@@ -65,8 +65,6 @@ def story_lines(s):
     paragraphs = [p.strip() for p in s["text"].strip().split("\n\n") if p.strip()]
     for p in paragraphs:
         out += split_paragraph(p)
-    if s["credit"]:
-        out.append(s["credit"])
     return out
 
 
@@ -80,6 +78,7 @@ def word_list_lines(title, text):
 
 
 def main():
+    word_lists.check_lists()
     out = data_dir()
     for s in stories.STORIES:
         write_lines(os.path.join(out, s["file"] + ".exm"), story_lines(s))

@@ -1,17 +1,31 @@
 """The stories for story typing ("*.exm"), written for Tapquill.
 
 Each story: file name, title ($description), a short preview ($longdesc),
-an optional closing credit line, and the text as paragraphs separated by
-blank lines. A paragraph becomes one line of the file, so it must stay
+its author ($author, from AUTHORS) and the text as paragraphs separated by
+blank lines; nothing but the story is typed. A paragraph becomes one line of the file, so it must stay
 within 255 characters; the display wraps it.
 """
 
 STORIES = []
 
 
-def story(file_name, title, longdesc, text, credit=None):
+# The (made-up) author of each story, shown on the story page.
+AUTHORS = {
+    "Lighthouse": "Morwenna Trask",
+    "Clockmaker": "Elias Brandt",
+    "Letters": "Ruth Alderley",
+    "NightTrain": "Kofi Mensah-Reid",
+    "River": "Isla Fennimore",
+    "RoofGarden": "Deepa Marwood",
+    "PrintShop": "Hugh Carrow",
+    "HarrowFell": "Bryony Stead",
+    "Library": "Agnes Whitlow",
+}
+
+
+def story(file_name, title, longdesc, text):
     STORIES.append(dict(file=file_name, title=title, longdesc=longdesc, text=text,
-                        credit=credit))
+                        author=AUTHORS[file_name]))
 
 
 story("Lighthouse", "The Lighthouse Cat",
@@ -110,7 +124,7 @@ By the end of the year Nell could mend most of the clocks that came into the sho
 On the anniversary of her first day, Mr Vos gave her a present wrapped in brown paper. It was the little paper bag with the three pieces in it, and a note: For the day you think you are too good to listen.
 
 She keeps it in the top drawer of her own bench now, next to the tweezers.
-""", credit="A story written for Tapquill.")
+""")
 
 story("Letters", "Letters from the Valley",
       "Two old friends, one in the city and one in a mountain valley, write to each other "
@@ -212,7 +226,7 @@ Mr Okafor shook his hand very seriously. "Safe travels," he said. "Come back and
 "What if you are not on it?"
 
 "Then tell somebody else," said Mr Okafor. "That is what trains are for."
-""", credit="Written for Tapquill. You may share it with your students.")
+""")
 
 story("River", "How the River Learned to Sing",
       "A fable: a young river that runs too fast to hear anything, and the stones, reeds and "
@@ -290,7 +304,7 @@ By August the roof was green from one edge to the other. There were tomatoes, co
 On the last Saturday of the summer they held a supper on the roof, with food from the garden and lanterns strung between the water tank and the lift housing. Mr Hallam made a short speech. He said he had spent thirty-one years taking people from one place to another, and he had not expected to find the best stop of all on top of his own building.
 
 Everyone clapped, and then Priya's grandmother served the beans.
-""", credit="A story written for Tapquill.")
+""")
 
 story("PrintShop", "The Printer's Daughter",
       "In a small town without a newspaper, a printer's daughter sets letters in metal type "
@@ -366,7 +380,7 @@ They sat in the cafe with their wet boots steaming and drank hot chocolate, and 
 Then Marcus said, "I'm glad we brought the compass."
 
 "Me too," said Lena, and put it carefully back in her pocket.
-""", credit="Written for Tapquill. Never climb without a map, a compass and a forecast.")
+""")
 
 story("Library", "The Night the Library Stayed Open",
       "A snowstorm closes every road in town, and the one place with its lights still on is "

@@ -176,12 +176,73 @@ TEST_F(BrokenMaterialTest, AKeyboardFileMissingKeys) {
 }
 
 TEST_F(BrokenMaterialTest, AStoryWithoutAHeader) {
-  Replace("River.exm", "$author=Tapquill\r\n", "");
+  Replace("River.exm", "$author=Isla Fennimore\r\n", "");
   EXPECT_EQ(test::CheckStoryHeaders(Dir(), "River.exm"),
             std::vector<std::string>{"River.exm: no $author"});
+  Replace("Clockmaker.exm", "$author=Elias Brandt", "$author=Tapquill");
+  EXPECT_EQ(test::CheckStoryHeaders(Dir(), "Clockmaker.exm"),
+            std::vector<std::string>{
+                "Clockmaker.exm: $author names the program, not the story's author"});
   Replace("Library.exm", "$copyright=", "$copyleft=");
   EXPECT_EQ(test::CheckStoryHeaders(Dir(), "Library.exm"),
             std::vector<std::string>{"Library.exm: no $copyright"});
+}
+
+TEST_F(BrokenMaterialTest, ACreditAfterItsSaying) {
+  // Lesson 9's credit moved below the saying it belongs to, the last line.
+  const std::string credit = "\"\xA4|w\"A walkers' rule\r\n";
+  Replace("Speed/S09Para.kls", credit, "");
+  const std::string text = test::ReadFile(Dir() + "Speed/S09Para.kls");
+  test::WriteFile(Dir() + "Speed/S09Para.kls", text + credit);
+  EXPECT_EQ(test::CheckCredits(Dir(), "Speed.cnt"),
+            std::vector<std::string>{"Speed.cnt: lesson 9, exercise 9.1: the credit \"\xA9 A "
+                                     "walkers' rule\" is followed by no saying "
+                                     "(FILE:Speed\\S09Para.kls)"});
+}
+
+TEST_F(BrokenMaterialTest, NewKeysPractisedTooLittle) {
+  // Lesson 3 brings t and o: a word drill without o, an exam with one t
+  // in a long line of old keys.
+  test::WriteFile(Dir() + "Beginner/L03Word.kls", "the hat sets\r\n");
+  test::WriteFile(Dir() + "Beginner/L03Exam.kls",
+                  "a lass had a salad; he sees a seal; she has a shed; dad has the desk\r\n");
+  EXPECT_EQ(test::CheckNewKeyPractice(Dir(), "Beginner.cnt"),
+            (std::vector<std::string>{
+                "Beginner.cnt: lesson 3: 'o' is not in the word drill",
+                "Beginner.cnt: lesson 3: 't' 1 times in the exam (at least 3)",
+                "Beginner.cnt: lesson 3: 'o' 0 times in the exam (at least 3)",
+                "Beginner.cnt: lesson 3: new keys are 1 of the 52 characters of the exam "
+                "(at least 8 %)"}));
+}
+
+TEST_F(BrokenMaterialTest, APromisedKeyNeverTaught) {
+  Replace("Beginner.cnt", "new keys=@#$%\r\n", "new keys=#$%\r\n");
+  EXPECT_EQ(test::CheckPromisedKeys(Dir(), "Beginner.cnt", "a@#"),
+            std::vector<std::string>{"Beginner.cnt: '@' is never taught"});
+}
+
+TEST_F(BrokenMaterialTest, ANameInLowerCaseBeforeCapitals) {
+  // Kim is a name from lesson 12 on; lesson 10 may not write it "kim".
+  Replace("Beginner/L10Text.kls", "the vet next door", "kim, the vet next door,");
+  EXPECT_EQ(test::CheckNamesCapitalised(Dir(), "Beginner.cnt"),
+            std::vector<std::string>{"Beginner.cnt: lesson 10, exercise 10.5 "
+                                     "(FILE:Beginner\\L10Text.kls): the name \"kim\" in lower "
+                                     "case before its capital is learned"});
+}
+
+TEST_F(BrokenMaterialTest, ALineWiderThanTheView) {
+  Replace("Speed/S01Exam.kls", "\r\n", " and a few more words\r\n");
+  const auto problems = test::CheckLineWidths(Dir(), "Speed.cnt");
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems.front().rfind("Speed.cnt: lesson 1, exercise 1.4: wider than the view: ", 0),
+            0u)
+      << problems.front();
+  // Sentences are shown larger: a line that fits a text is too wide there.
+  Replace("Beginner/L14Sent.kls", "What a surprise!",
+          "What a surprise it was for all of us in the end!");
+  EXPECT_EQ(test::CheckLineWidths(Dir(), "Beginner.cnt"),
+            std::vector<std::string>{"Beginner.cnt: lesson 14, exercise 14.4: wider than the "
+                                     "view: \"What a surprise it was for all of us in the end!\""});
 }
 
 TEST_F(BrokenMaterialTest, AShortWordList) {

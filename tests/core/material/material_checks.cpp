@@ -1,7 +1,10 @@
 #include "material_checks.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -247,6 +250,227 @@ std::vector<std::string> CheckExamLines(const std::string& dir, const std::strin
   return problems;
 }
 
+std::vector<std::string> CheckCredits(const std::string& dir, const std::string& course) {
+  LoadedCourse c(dir, course);
+  std::vector<std::string> problems;
+  ForEachEvent(c.contents, [&](const TChapter& chapter, const TExercise& exercise,
+                               const TEventLoader& event) {
+    if (event.EventType != "SENTENCE" && event.EventType != "PARAGRAPH") return;
+    const EventLine line(event.Parameters);
+    if (!StartsWithText(line.TextSource(), "FILE:")) return;
+    EventText text;
+    LoadText(line.TextSource(), text, c.student, StorySelector());
+    if (!text.Text) return;
+    std::vector<std::string> lines;
+    std::string block;
+    std::size_t pos = 0;
+    while (ReadTextLine(*text.Text, pos, block)) lines.push_back(block);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const std::optional<std::string> credit = CreditOfLine(lines[i]);
+      if (!credit) continue;
+      const bool saying =
+          i + 1 < lines.size() && !Trim(lines[i + 1]).empty() && !CreditOfLine(lines[i + 1]);
+      if (!saying)
+        problems.push_back(Where(course, chapter, exercise) + ": the credit \"" + *credit +
+                           "\" is followed by no saying (" + line.TextSource() + ")");
+    }
+  });
+  return problems;
+}
+
+namespace {
+
+// The characters a text types, blanks and line ends aside.
+std::string Typed(const std::string& text) {
+  std::string out;
+  for (char ch : text)
+    if (!IsSeparator(ch)) out += ch;
+  return out;
+}
+
+std::string Shown(char ch) {
+  return Quoted(ch);
+}
+
+}  // namespace
+
+std::vector<std::string> CheckNewKeyPractice(const std::string& dir, const std::string& course) {
+  LoadedCourse c(dir, course);
+  std::vector<std::string> problems;
+  for (const auto& chapter : c.contents.Chapters) {
+    std::string fresh;
+    for (const std::string& group : chapter->NewKeys) fresh += group;
+    if (fresh.empty()) continue;
+    std::map<std::string, std::string> byType;  // typed characters of WORD, TEXT, EXAM
+    for (const TExercise& exercise : chapter->Exercises)
+      for (const TEventLoader& event : exercise.Events) {
+        if (event.EventType != "WORD" && event.EventType != "TEXT" && event.EventType != "EXAM")
+          continue;
+        const std::optional<std::string> text = TypedText(EventLine(event.Parameters), c.student);
+        if (text) byType[event.EventType] += Typed(*text);
+      }
+    const std::string where = course + ": lesson " + chapter->NumberText;
+    for (char ch : fresh) {
+      const unsigned char u = static_cast<unsigned char>(ch);
+      if (std::isalpha(u) && byType["WORD"].find(ch) == std::string::npos)
+        problems.push_back(where + ": " + Shown(ch) + " is not in the word drill");
+    }
+    const std::size_t least = fresh.size() <= 4 ? 3 : 1;
+    for (const char* type : {"TEXT", "EXAM"}) {
+      const std::string& typed = byType[type];
+      const std::string name = std::string(type) == "TEXT" ? "text" : "exam";
+      std::size_t total = 0;
+      for (char ch : fresh) {
+        const auto count = static_cast<std::size_t>(std::count(typed.begin(), typed.end(), ch));
+        total += count;
+        if (count < least)
+          problems.push_back(where + ": " + Shown(ch) + " " + std::to_string(count) +
+                             " times in the " + name + " (at least " + std::to_string(least) + ")");
+      }
+      if (total * 100 < typed.size() * 8)
+        problems.push_back(where + ": new keys are " + std::to_string(total) + " of the " +
+                           std::to_string(typed.size()) + " characters of the " + name +
+                           " (at least 8 %)");
+    }
+  }
+  return problems;
+}
+
+std::vector<std::string> CheckPromisedKeys(const std::string& dir, const std::string& course,
+                                           const std::string& promised) {
+  LoadedCourse c(dir, course);
+  const std::string learned = c.student.GetKeys(static_cast<int>(c.student.KeyGroups.size()));
+  std::vector<std::string> problems;
+  for (char ch : promised)
+    if (learned.find(ch) == std::string::npos)
+      problems.push_back(course + ": " + Quoted(ch) + " is never taught");
+  return problems;
+}
+
+namespace {
+
+// A word of a typed text without the punctuation around it.
+std::string BareWord(const std::string& token) {
+  std::size_t first = 0, last = token.size();
+  auto letter = [](char ch) { return std::isalpha(static_cast<unsigned char>(ch)) != 0; };
+  while (first < last && !letter(token[first])) ++first;
+  while (last > first && !letter(token[last - 1])) --last;
+  return token.substr(first, last - first);
+}
+
+struct WordUse {
+  std::string word;    // as written
+  bool sentenceStart;  // first word of a line, after . ? ! :, or in a drill
+  std::string known;   // the keys learned at its exercise
+  std::string where;
+};
+
+}  // namespace
+
+std::vector<std::string> CheckNamesCapitalised(const std::string& dir, const std::string& course) {
+  LoadedCourse c(dir, course);
+  std::vector<std::string> problems;
+  if (c.student.KeyGroups.empty()) return problems;
+  std::vector<WordUse> uses;
+  ForEachEvent(c.contents, [&](const TChapter& chapter, const TExercise& exercise,
+                               const TEventLoader& event) {
+    if (event.EventType == "WORDTRIS" || event.EventType == "CLOUDS") return;
+    // Names are found in sentences; drills list words and key groups.
+    const bool sentences = event.EventType == "SENTENCE" || event.EventType == "PARAGRAPH" ||
+                           event.EventType == "TEXT" || event.EventType == "EXAM";
+    const EventLine line(event.Parameters);
+    const std::optional<std::string> text = TypedText(line, c.student);
+    if (!text) return;
+    const std::string known = c.student.GetKeys(event.KeyLevel);
+    const std::string where = Where(course, chapter, exercise) + " (" + line.TextSource() + ")";
+    std::string textLine;
+    std::size_t pos = 0;
+    while (ReadTextLine(*text, pos, textLine)) {
+      bool start = true;
+      std::size_t at = 0;
+      while (at < textLine.size()) {
+        const std::size_t end = std::min(textLine.find(' ', at), textLine.size());
+        const std::string token = textLine.substr(at, end - at);
+        at = end + 1;
+        if (token.empty()) continue;
+        const std::string word = BareWord(token);
+        if (!word.empty()) uses.push_back({word, start || !sentences, known, where});
+        const char lastChar =
+            token.back() == '"' && token.size() > 1 ? token[token.size() - 2] : token.back();
+        start = lastChar == '.' || lastChar == '?' || lastChar == '!' || lastChar == ':';
+      }
+    }
+  });
+  auto capital = [](const std::string& w) {
+    return std::isupper(static_cast<unsigned char>(w[0])) != 0;
+  };
+  auto capitalKnown = [](const WordUse& u) {
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(u.word[0])));
+    return u.known.find(upper) != std::string::npos;
+  };
+  std::set<std::string> named, common;
+  for (const WordUse& u : uses) {
+    const std::string lower = AnsiLowerCase(u.word);
+    const bool allCapitals = std::all_of(u.word.begin(), u.word.end(), [](char ch) {
+      return std::isupper(static_cast<unsigned char>(ch)) != 0;
+    });
+    if (capital(u.word) && !allCapitals && !u.sentenceStart) named.insert(lower);
+    if (!capital(u.word) && capitalKnown(u)) common.insert(lower);
+  }
+  for (const WordUse& u : uses) {
+    const std::string lower = AnsiLowerCase(u.word);
+    if (capital(u.word) || capitalKnown(u) || !named.count(lower) || common.count(lower)) continue;
+    problems.push_back(u.where + ": the name \"" + u.word +
+                       "\" in lower case before its capital is learned");
+  }
+  return problems;
+}
+
+int SerifTextWidth(std::string_view text, int pixels) {
+  // Advance widths in thousandths of an em of the characters 32 to 126 in
+  // the serif text font (the metrics of the shipped fall-back serif).
+  static constexpr int kWidths[95] = {
+      250, 333, 408, 500, 500, 833, 778, 180, 333, 333, 500, 564, 250, 333, 250, 278,
+      500, 500, 500, 500, 500, 500, 500, 500, 500, 500, 278, 278, 564, 564, 564, 444,
+      921, 722, 667, 667, 722, 611, 556, 722, 722, 333, 389, 722, 611, 889, 722, 722,
+      556, 722, 667, 556, 611, 722, 722, 944, 722, 722, 611, 333, 278, 333, 469, 500,
+      333, 444, 500, 444, 500, 444, 333, 500, 500, 278, 278, 500, 278, 778, 500, 500,
+      500, 500, 333, 389, 278, 500, 500, 722, 500, 500, 444, 480, 200, 480, 541};
+  int width = 0;
+  for (char ch : text) {
+    const unsigned char u = static_cast<unsigned char>(ch);
+    const int units = u >= 32 && u < 127 ? kWidths[u - 32] : 1000;
+    width += (units * pixels + 999) / 1000;  // each glyph rounded up to whole pixels
+  }
+  return width;
+}
+
+std::vector<std::string> CheckLineWidths(const std::string& dir, const std::string& course) {
+  // The view is 500 pixels wide with margins of 3, and a word goes to the
+  // next line unless the width of "WW" is left after it. 14 points are 19
+  // pixels on a 96-dpi screen, 20 points 27 (rounded up).
+  constexpr int kRoom = 500 - 3 - 3;
+  LoadedCourse c(dir, course);
+  std::vector<std::string> problems;
+  ForEachEvent(c.contents,
+               [&](const TChapter& chapter, const TExercise& exercise, const TEventLoader& event) {
+                 const std::string& type = event.EventType;
+                 if (type != "TEXT" && type != "EXAM" && type != "PARAGRAPH" && type != "SENTENCE")
+                   return;
+                 const EventLine line(event.Parameters);
+                 const std::optional<std::string> text = TypedText(line, c.student);
+                 if (!text) return;
+                 const int pixels = type == "SENTENCE" ? 27 : 19;
+                 std::string textLine;
+                 std::size_t pos = 0;
+                 while (ReadTextLine(*text, pos, textLine))
+                   if (SerifTextWidth(textLine, pixels) + SerifTextWidth("WW", pixels) > kRoom)
+                     problems.push_back(Where(course, chapter, exercise) +
+                                        ": wider than the view: \"" + textLine + "\"");
+               });
+  return problems;
+}
+
 std::vector<std::string> CheckLayout(const std::string& dir, const std::string& keyboardFile) {
   std::vector<std::string> problems;
   TKeyDataExt layout;
@@ -293,6 +517,9 @@ std::vector<std::string> CheckStoryHeaders(const std::string& dir, const std::st
                                                                 {"$copyright", &file.Copyright}};
   for (const auto& [name, value] : headers)
     if (Trim(*value).empty()) problems.push_back(story + ": no " + name);
+  // A story is credited to the person who wrote it, not to the program.
+  if (SameText(Trim(file.Author), "Tapquill"))
+    problems.push_back(story + ": $author names the program, not the story's author");
   std::string body;
   file.ReadAll(body);
   if (Trim(body).empty()) problems.push_back(story + ": no text");

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "core/course/contents.h"
+#include "core/exercises/event_line.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/user.h"
@@ -99,6 +100,63 @@ TEST_F(MaterialTest, LessonAndExerciseLimitsHold) {
 TEST_F(MaterialTest, EveryExamHasItsMinimums) {
   for (const std::string& course : CourseFiles(data_))
     EXPECT_EQ(Joined(test::CheckExamLines(data_, course)), "") << course;
+}
+
+TEST_F(MaterialTest, CreditsStandBeforeTheirSayings) {
+  for (const std::string& course : CourseFiles(data_))
+    EXPECT_EQ(Joined(test::CheckCredits(data_, course)), "") << course;
+}
+
+TEST_F(MaterialTest, EveryLessonPractisesItsNewKeys) {
+  for (const std::string& course : CourseFiles(data_))
+    EXPECT_EQ(Joined(test::CheckNewKeyPractice(data_, course)), "") << course;
+}
+
+TEST_F(MaterialTest, NamesAppearOnlyOnceCapitalsAreLearned) {
+  for (const std::string& course : CourseFiles(data_))
+    EXPECT_EQ(Joined(test::CheckNamesCapitalised(data_, course)), "") << course;
+}
+
+TEST_F(MaterialTest, EveryTypedLineFitsTheView) {
+  for (const std::string& course : CourseFiles(data_))
+    EXPECT_EQ(Joined(test::CheckLineWidths(data_, course)), "") << course;
+}
+
+// The keys the Beginner course promises: letters in both cases, digits,
+// punctuation and the symbols of everyday writing.
+TEST_F(MaterialTest, BeginnerTeachesEveryPromisedKey) {
+  std::string promised = ",.;:'\"?!-()/&@#$%*+=[]";
+  for (char ch = 'a'; ch <= 'z'; ++ch) promised += {ch, static_cast<char>(ch - 'a' + 'A')};
+  for (char ch = '0'; ch <= '9'; ++ch) promised += ch;
+  EXPECT_EQ(Joined(test::CheckPromisedKeys(data_, "Beginner.cnt", promised)), "");
+}
+
+// The last lesson's exam is the final exam of the course: it asks for every
+// symbol the course teaches.
+TEST_F(MaterialTest, BeginnerFinalExamCoversTheSymbols) {
+  test::ScopedCurrentDir cwd(data_);
+  TUser student("VISITOR");
+  TContents contents;
+  ASSERT_EQ(contents.Create("Beginner.cnt", student), 0);
+  std::string exam;
+  for (const TExercise& exercise : contents.Chapters.back()->Exercises)
+    for (const TEventLoader& event : exercise.Events)
+      if (event.EventType == "EXAM") {
+        std::string file = EventLine(event.Parameters).TextSource().substr(5);  // "FILE:"
+        std::replace(file.begin(), file.end(), '\\', '/');
+        exam += test::ReadFile(data_ + file);
+      }
+  for (char ch : std::string("()/&@#$%*+=[]")) EXPECT_NE(exam.find(ch), std::string::npos) << ch;
+}
+
+// The serif widths the line check measures with: "W" is the widest letter,
+// and at 19 pixels an ordinary 56-character line still fits.
+TEST(SerifTextWidth, MeasuresInWholePixelsRoundedUp) {
+  EXPECT_EQ(test::SerifTextWidth("", 19), 0);
+  EXPECT_EQ(test::SerifTextWidth("W", 19), 18);  // 944/1000 of 19 = 17.9
+  EXPECT_EQ(test::SerifTextWidth("i", 19), 6);   // 278/1000 of 19 = 5.3
+  EXPECT_EQ(test::SerifTextWidth("ab", 1000), 944);
+  EXPECT_EQ(test::SerifTextWidth("\xA4", 10), 10);  // outside ASCII: a full em
 }
 
 // The default course teaches the letters in both cases, the digits and the

@@ -175,13 +175,13 @@ TEST_F(EventPagesLookTest, ParagraphWithItsCredit) {
   script.When(
       [&] { return event.InLoop(); },
       [&] {
-        Type("Sit tall, let your shoulders drop and keep your wrists level.\r", 0.15);
-        Type("Rest your fingers on the home row before every new line.\r", 0.15);
-        Type("Look at the text, not at your hands; trust your fingers.\r", 0.15);
+        Type("Sit tall, drop your shoulders, keep your wrists level.\r", 0.15);
+        Type("Rest your fingers on the home row before each line.\r", 0.15);
+        Type("Look at the text, not at your hands; trust them.\r", 0.15);
         Type("An even beat is worth more than a burst of speed.\r", 0.15);
         Type("Slow is sm", 0.15);
         TEventPageStg* stg = EventPageStg();
-        EXPECT_EQ(stg->CreditLbl->Caption().toStdString(), "\u00a9 Tapquill sayings for typists");
+        EXPECT_EQ(stg->CreditLbl->Caption().toStdString(), "\u00a9 Sayings for typists");
         EXPECT_TRUE(stg->CreditLbl->isVisible());
         EXPECT_FALSE(stg->CreditLbl->geometry().intersects(stg->Screen1->geometry()));
         EXPECT_FALSE(stg->CreditLbl->geometry().intersects(stg->LeftConsole->geometry()));
@@ -203,7 +203,10 @@ TEST_F(EventPagesLookTest, FinishedExam) {
   script
       .When([&] { return event.InLoop(); },
             [&] {
-              Type("a sad lad asks dad; all lads fall\rdad adds salads; a lass asks a lad\r", 0.18);
+              Type(
+                  "fjf jfj; a sad lad asks dad; all lads fall\r"
+                  "dad adds salads; a lass asks a lad; jf fj\r",
+                  0.18);
             })
       .When([&] { return event.State() == kEventFinished; },
             [&] {
