@@ -8,6 +8,7 @@
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
+#include "core/shell/user_folders.h"
 #include "core/shell/version.h"
 
 namespace tq {
@@ -16,13 +17,6 @@ namespace {
 constexpr const char* kGeneral = "General Settings";
 constexpr const char* kCommon = "Common Settings";
 constexpr const char* kLayoutsSection = "Keyboard Layouts";
-
-std::string DefaultWindowsDir() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && *xdg) return std::string(xdg) + "/tapquill/";
-  const char* home = std::getenv("HOME");
-  return std::string(home ? home : ".") + "/.config/tapquill/";
-}
 
 // A data path that cannot be expanded falls back to one fixed folder. On
 // systems with drive letters that is a folder on drive C:; here it is a
@@ -40,17 +34,21 @@ struct LayoutName {
 
 // Checked in order: an entry with a sub-language before its catch-all.
 constexpr LayoutName kLayoutNames[] = {
-    {"09", "04", "English US"},   {"09", "08", "English UK"}, {"09", "10", "English Canadian"},
-    {"09", nullptr, "English"},   {"0B", nullptr, "Finnish"}, {"13", nullptr, "Dutch"},
-    {"0A", nullptr, "Spanish"},   {"06", nullptr, "Danish"},  {"0F", nullptr, "Icelandic"},
-    {"14", nullptr, "Norwegian"}, {"16", nullptr, "Portuguese"},
-    {"0C", "0C", "French Canadian"}, {"0C", nullptr, "French"},
-    {"07", "08", "German Swiss"}, {"07", nullptr, "German"},  {"0E", nullptr, "Hungarian"},
-    {"10", nullptr, "Italian"},   {"1D", nullptr, "Swedish"}, {"15", nullptr, "Polish"},
+    {"09", "04", "English US"},   {"09", "08", "English UK"},    {"09", "10", "English Canadian"},
+    {"09", nullptr, "English"},   {"0B", nullptr, "Finnish"},    {"13", nullptr, "Dutch"},
+    {"0A", nullptr, "Spanish"},   {"06", nullptr, "Danish"},     {"0F", nullptr, "Icelandic"},
+    {"14", nullptr, "Norwegian"}, {"16", nullptr, "Portuguese"}, {"0C", "0C", "French Canadian"},
+    {"0C", nullptr, "French"},    {"07", "08", "German Swiss"},  {"07", nullptr, "German"},
+    {"0E", nullptr, "Hungarian"}, {"10", nullptr, "Italian"},    {"1D", nullptr, "Swedish"},
+    {"15", nullptr, "Polish"},
 };
 
-bool Flag(const std::string& v) { return v == "1"; }
-bool FlagUnlessZero(const std::string& v) { return v != "0"; }
+bool Flag(const std::string& v) {
+  return v == "1";
+}
+bool FlagUnlessZero(const std::string& v) {
+  return v != "0";
+}
 
 }  // namespace
 
@@ -66,13 +64,22 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
   BuildYear = kBuildYear;
   programDir_ = IncludeTrailingBackslash(paths.programDir.empty() ? ".\\" : paths.programDir);
   std::string windowsDir =
-      IncludeTrailingBackslash(paths.windowsDir.empty() ? DefaultWindowsDir() : paths.windowsDir);
+      IncludeTrailingBackslash(paths.windowsDir.empty() ? UserConfigFolder() : paths.windowsDir);
+  const std::string userDataDir =
+      IncludeTrailingBackslash(userDataDir_.empty() ? UserDataFolder() : userDataDir_);
 
   // This platform has no removable or network drive letters: the program's
-  // own setup file comes first, then a per-machine one.
+  // own setup file comes first, then a per-machine one. A program directory
+  // that must not be written is treated like a CD-ROM: the per-machine
+  // file comes first, and a new one is made there.
   std::string setupPath = programDir_ + "KLSetup.ini";
-  if (!FileExists(setupPath) && FileExists(windowsDir + "KLSetup.ini"))
+  if (readOnlyProgram_) {
+    if (FileExists(windowsDir + "KLSetup.ini") || !FileExists(setupPath))
+      setupPath = windowsDir + "KLSetup.ini";
+    ForceDirectories(windowsDir);
+  } else if (!FileExists(setupPath) && FileExists(windowsDir + "KLSetup.ini")) {
     setupPath = windowsDir + "KLSetup.ini";
+  }
 
   setup_ = std::make_unique<TIniFile>(setupPath);
   std::string dataPath = setup_->ReadString(kGeneral, "DataPath");
@@ -93,7 +100,7 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
       dataPath = setup_->ReadString(kGeneral, "DataPath");
   }
 
-  if (dataPath.empty()) dataPath = programDir_;
+  if (dataPath.empty()) dataPath = readOnlyProgram_ ? userDataDir : programDir_;
   dataPath = ExpandEnvironment(dataPath).substr(0, 199);
   if (dataPath.find('%') != std::string::npos) dataPath = FallbackDataPath();
   DataPath = IncludeTrailingBackslash(dataPath);
@@ -102,7 +109,16 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
   std::string commonPath = DataPath + "KLCommon.ini";
   if (!FileExists(commonPath)) {
     TIniFile local(programDir_ + "KLCommon.ini");
-    if (local.ReadString(kCommon, "CDROMRelease") != "1") {
+    if (readOnlyProgram_) {
+      // The per-user data folder is where a read-only program keeps its
+      // records; only a folder an administrator named can be unreachable.
+      if (DataPath != userDataDir) {
+        GetHost().ShowMessage(MessageKind::Warning, Str(kStrWarning2981),
+                              DataPath + Str(kStrNetworkDown) + "\r" + Str(kStrLocalDirectory) +
+                                  "\r" + Str(kStrRunNetsetup));
+        DataPath = userDataDir;
+      }
+    } else if (local.ReadString(kCommon, "CDROMRelease") != "1") {
       GetHost().ShowMessage(MessageKind::Warning, Str(kStrWarning2981),
                             DataPath + Str(kStrNetworkDown) + "\r" + Str(kStrLocalDirectory) +
                                 "\r" + Str(kStrRunNetsetup));
@@ -158,7 +174,7 @@ void TProgramSettings::Load() {
   DisablePrintReport = Flag(ReadCommon("DisablePrintReport"));
   DisableSettingsPage = Flag(ReadCommon("DisableSettingsPage"));
   RemoveInternetLinks = Flag(ReadCommon("RemoveInternetLinks"));
-  CDRomRelease = Flag(ReadCommon("CDRomRelease"));
+  CDRomRelease = Flag(ReadCommon("CDRomRelease")) || readOnlyProgram_;
   SecuredMode = Flag(ReadCommon("SecuredMode"));
   if (SecuredMode) RemoveInternetLinks = true;
   DefaultWizard = ReadSetup("DefaultWizard");

@@ -19,6 +19,7 @@
 #include "gui/course/chapter_views.h"
 #include "gui/course/study_pages.h"
 #include "gui/pages/about_view.h"
+#include "gui/pages/options_view.h"
 #include "gui/pages/sign_in_views.h"
 #include "gui/pages/titled_page.h"
 #include "gui/shell/book_form.h"
@@ -178,7 +179,10 @@ bool TMain::StartUp(const StartOptions& options) {
   if (FileExists(kTranslationFile)) LoadTranslation(kTranslationFile);
 
   Settings() = TProgramSettings{};
+  if (options.readOnlyProgram) Settings().SetReadOnlyProgram();
   Settings().Create(SettingsPaths{".\\", options.windowsDir});
+  // A program that cannot write its own folder logs into its data folder.
+  if (options.readOnlyProgram) SetErrorLogPath(Settings().DataPath + "Errors.log");
   Settings().Load();
 
   book->setWindowState(Settings().MaximizedBook ? Qt::WindowMaximized : Qt::WindowNoState);
@@ -229,8 +233,11 @@ bool TMain::StartUp(const StartOptions& options) {
   }
 
   if (!FileExists(TUser::UserbasePath())) {
-    if (!MoveFileTo("UserBase.org", TUser::UserbasePath()))
-      ReportError(-6633, TUser::UserbasePath());
+    // The template stays in a program folder that must not be written.
+    const bool made = Settings().ReadOnlyProgram()
+                          ? CopyFileTo("UserBase.org", TUser::UserbasePath())
+                          : MoveFileTo("UserBase.org", TUser::UserbasePath());
+    if (!made) ReportError(-6633, TUser::UserbasePath());
   }
   // A converted user base asks the program to end.
   SetQuitHandler([] {
@@ -298,7 +305,7 @@ void TMain::MainLoop() {
       else if (menu == kMenuInfo)
         RunTitledPage(Str(kStrTabStatistics));
       else if (menu == kMenuOptions)
-        RunTitledPage(Str(kStrTabSettings));
+        RunOptions();
       else if (menu == kMenuLogo)
         RunAbout();
       else
