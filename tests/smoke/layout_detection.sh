@@ -48,11 +48,13 @@ setxkbmap -display "$DISPLAY" fr
 detect fr x11 French QT_QPA_PLATFORM=xcb HOME="$RUNTIME/home" XDG_RUNTIME_DIR="$RUNTIME" \
   WAYLAND_DISPLAY=none
 
-# Wayland: Weston on its X11 backend inside the same Xvfb. Without the X
-# server's own layout names Weston builds its keymap from weston.ini.
+# Wayland: Weston on its X11 backend inside the same Xvfb (its headless
+# backend has no keyboard). Without the X server's layout names Weston's
+# keymap is built from the XKB defaults of its environment; weston.ini says
+# the same for backends that read it.
 xprop -root -remove _XKB_RULES_NAMES
 printf '[core]\nidle-time=0\n[keyboard]\nkeymap_layout=de\n' >"$RUNTIME/weston.ini"
-XDG_RUNTIME_DIR="$RUNTIME" weston --backend=x11-backend.so --socket=tapquill-wl \
+XDG_RUNTIME_DIR="$RUNTIME" XKB_DEFAULT_LAYOUT=de weston --backend=x11-backend.so --socket=tapquill-wl \
   --config="$RUNTIME/weston.ini" >"$RUNTIME/weston.log" 2>&1 &
 WESTON_PID=$!
 for _ in $(seq 1 100); do
@@ -64,7 +66,10 @@ detect de wayland German -u DISPLAY QT_QPA_PLATFORM=offscreen HOME="$RUNTIME/hom
   XDG_RUNTIME_DIR="$RUNTIME" WAYLAND_DISPLAY=tapquill-wl
 
 # Neither.
-system_layout="$(sed -n 's/^XKBLAYOUT="\{0,1\}\([^,"]*\).*/\1/p' /etc/default/keyboard 2>/dev/null | head -1)"
+system_layout=""
+if [ -r /etc/default/keyboard ]; then
+  system_layout="$(sed -n 's/^XKBLAYOUT="\{0,1\}\([^,"]*\).*/\1/p' /etc/default/keyboard | head -1)"
+fi
 if [ -n "$system_layout" ]; then
   expected=("$system_layout" system "")
 else
