@@ -148,6 +148,9 @@ void TOptionsView::ShowPage() {
   Keyboard->setParent(stg.KeybPanel);
   Keyboard->setGeometry(0, 0, stg.KeybPanel->width(), stg.KeybPanel->height());
   Keyboard->ClearMarks();
+  // Every label in black: the student compares all of them with the real
+  // keyboard.
+  Keyboard->SetAllLearned();
   Keyboard->update();
   Keyboard->show();
 
@@ -190,6 +193,7 @@ void TOptionsView::LayoutChanged(QWidget* sender) {
   if (Keyboard) {
     Keyboard->LayoutChanged();
     Keyboard->ClearMarks();
+    Keyboard->SetAllLearned();
     Keyboard->update();
   }
 }

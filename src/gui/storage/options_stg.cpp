@@ -11,7 +11,7 @@ namespace {
 const QColor kInk(60, 44, 32);
 const QColor kGrey(110, 110, 110);
 const QColor kLockRed(160, 30, 30);
-constexpr int kRowHeight = 22;
+constexpr int kRowHeight = 20;
 
 TLabel* Label(QWidget* parent, const char* name, QPoint at, const QFont& font, const QColor& color,
               int text) {
@@ -63,25 +63,25 @@ TOptioStg::TOptioStg() : TStorageForm("OptioStg") {
   KeybPanel->SetColor(QColor(192, 220, 192));
 
   // Left page.
-  SoundsTitle = Title(Panel1, "SoundsTitle", QPoint(20, 8), kStrOptionsSounds);
-  SoundsLocked = LockLabel(Panel1, "SoundsLocked", QPoint(250, 12));
-  SoundsLbl = Question(Panel1, "SoundsLbl", QPoint(20, 32), kStrOptionsSoundsQuestion);
-  SoundButton1 = Choice<QRadioButton>(Panel1, "SoundButton1", QPoint(28, 52), 120, kStrOptionsYes);
-  SoundButton2 = Choice<QRadioButton>(Panel1, "SoundButton2", QPoint(160, 52), 120, kStrOptionsNo);
+  SoundsTitle = Title(Panel1, "SoundsTitle", QPoint(20, 50), kStrOptionsSounds);
+  SoundsLocked = LockLabel(Panel1, "SoundsLocked", QPoint(250, 54));
+  SoundsLbl = Question(Panel1, "SoundsLbl", QPoint(20, 71), kStrOptionsSoundsQuestion);
+  SoundButton1 = Choice<QRadioButton>(Panel1, "SoundButton1", QPoint(28, 87), 120, kStrOptionsYes);
+  SoundButton2 = Choice<QRadioButton>(Panel1, "SoundButton2", QPoint(160, 87), 120, kStrOptionsNo);
   Group(this, {SoundButton1, SoundButton2});
 
-  LessonTitle = Title(Panel1, "LessonTitle", QPoint(20, 86), kStrOptionsLessonTitle);
-  TimeLocked = LockLabel(Panel1, "TimeLocked", QPoint(250, 90));
-  LessonLbl = Question(Panel1, "LessonLbl", QPoint(20, 110), kStrProfileLessonQuestion);
-  lesson1 = Choice<QRadioButton>(Panel1, "lesson1", QPoint(28, 130), 130, kStrProfileTime25);
-  lesson2 = Choice<QRadioButton>(Panel1, "lesson2", QPoint(160, 130), 130, kStrProfileTime35);
-  lesson3 = Choice<QRadioButton>(Panel1, "lesson3", QPoint(28, 152), 130, kStrProfileTime45);
+  LessonTitle = Title(Panel1, "LessonTitle", QPoint(20, 112), kStrOptionsLessonTitle);
+  TimeLocked = LockLabel(Panel1, "TimeLocked", QPoint(250, 116));
+  LessonLbl = Question(Panel1, "LessonLbl", QPoint(20, 133), kStrProfileLessonQuestion);
+  lesson1 = Choice<QRadioButton>(Panel1, "lesson1", QPoint(28, 149), 130, kStrProfileTime25);
+  lesson2 = Choice<QRadioButton>(Panel1, "lesson2", QPoint(160, 149), 130, kStrProfileTime35);
+  lesson3 = Choice<QRadioButton>(Panel1, "lesson3", QPoint(28, 168), 130, kStrProfileTime45);
   lessonfree =
-      Choice<QRadioButton>(Panel1, "lessonfree", QPoint(160, 152), 160, kStrProfileTimeFree);
+      Choice<QRadioButton>(Panel1, "lessonfree", QPoint(160, 168), 160, kStrProfileTimeFree);
   Group(this, {lesson1, lesson2, lesson3, lessonfree});
 
-  FontsTitle = Title(Panel1, "FontsTitle", QPoint(20, 186), kStrOptionsFonts);
-  FontsLbl = Question(Panel1, "FontsLbl", QPoint(20, 210), kStrOptionsFontsQuestion);
+  FontsTitle = Title(Panel1, "FontsTitle", QPoint(20, 193), kStrOptionsFonts);
+  FontsLbl = Question(Panel1, "FontsLbl", QPoint(20, 214), kStrOptionsFontsQuestion);
   NormalFont =
       Choice<QRadioButton>(Panel1, "NormalFont", QPoint(28, 230), 120, kStrOptionsNormalFont);
   LargeFont =

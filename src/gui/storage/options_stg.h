@@ -18,7 +18,7 @@ class TOptioStg : public TStorageForm {
   TOptioStg();
 
   // Where the keyboard panel goes on the book, below both pages.
-  static constexpr QRect kKeybPanelPlace{132, 322, 502, 174};
+  static constexpr QRect kKeybPanelPlace{132, 330, 502, 170};
 
   TPanel* Panel1;
   TPanel* Panel2;
