@@ -79,7 +79,7 @@ changed="$(find "$ROOT" -newer "$WORK_DIR/marker" | head -5)"
 [ -z "$changed" ] || fail "written into the installation: $changed"
 if [ -f "$WORK_DIR/trace" ]; then
   # Paths the program opened for writing, created, removed or renamed.
-  outside="$(grep -E 'O_WRONLY|O_RDWR|O_CREAT|mkdir|unlink|rename|rmdir|link\(|chmod|truncate' \
+  outside="$(grep -E '^[0-9]+ +((open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT)|(mkdir|mkdirat|unlink|unlinkat|rmdir|rename|renameat|renameat2|link|linkat|symlink|symlinkat|chmod|fchmodat|truncate|utimensat)\()' \
     "$WORK_DIR/trace" | grep -v -E '= -1 ' | grep -oE '"[^"]*"' | tr -d '"' |
     grep -v -E "^($HOME_DIR|/dev/|/proc/)" | sort -u || true)"
   [ -z "$outside" ] || fail "written outside the home: $outside"
