@@ -70,13 +70,15 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
 
   // This platform has no removable or network drive letters: the program's
   // own setup file comes first, then a per-machine one. A program directory
-  // that must not be written is treated like a CD-ROM: the per-machine
-  // file comes first, and a new one is made there.
+  // that must not be written keeps no setup file the program writes: the
+  // per-machine one is used, and one shipped in the program directory is
+  // only its starting point.
   std::string setupPath = programDir_ + "KLSetup.ini";
   if (readOnlyProgram_) {
-    if (FileExists(windowsDir + "KLSetup.ini") || !FileExists(setupPath))
-      setupPath = windowsDir + "KLSetup.ini";
     ForceDirectories(windowsDir);
+    const std::string own = windowsDir + "KLSetup.ini";
+    if (!FileExists(own) && FileExists(setupPath)) CopyFileTo(setupPath, own);
+    setupPath = own;
   } else if (!FileExists(setupPath) && FileExists(windowsDir + "KLSetup.ini")) {
     setupPath = windowsDir + "KLSetup.ini";
   }

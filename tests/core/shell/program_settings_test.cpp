@@ -236,7 +236,7 @@ class ReadOnlyProgramTest : public SettingsTest {
 
 TEST_F(ReadOnlyProgramTest, FirstStartMakesThePerUserFolders) {
   TProgramSettings s = MakeReadOnly();
-  EXPECT_EQ(s.SetupIniPath(), windows / "config" + "/KLSetup.ini");
+  EXPECT_EQ(s.SetupIniPath(), windows / "config/KLSetup.ini");
   EXPECT_TRUE(FileExists(s.SetupIniPath()));
   EXPECT_EQ(s.DataPath, userData / "data" + "/");
   EXPECT_EQ(ReadFile(userData / "data" + "/Userbase.kl4"), "template");
@@ -245,6 +245,18 @@ TEST_F(ReadOnlyProgramTest, FirstStartMakesThePerUserFolders) {
   EXPECT_TRUE(host.messages.empty());
   s.Save();
   EXPECT_FALSE(FileExists(prog / "KLSetup.ini"));
+}
+
+TEST_F(ReadOnlyProgramTest, ASetupFileOfTheProgramIsOnlyTheStartingPoint) {
+  Setup("PlayTheme=0\r\nLastUser=Somebody\r\n");
+  const std::string shipped = ReadFile(prog / "KLSetup.ini");
+  TProgramSettings s = MakeReadOnly();
+  EXPECT_EQ(s.SetupIniPath(), windows / "config/KLSetup.ini");
+  EXPECT_FALSE(s.PlayTheme);
+  s.LastUser = "Pat";
+  s.Save();
+  EXPECT_EQ(ReadFile(prog / "KLSetup.ini"), shipped);
+  EXPECT_NE(ReadFile(s.SetupIniPath()).find("LastUser=Pat"), std::string::npos);
 }
 
 TEST_F(ReadOnlyProgramTest, AnExistingUserBaseIsKept) {
