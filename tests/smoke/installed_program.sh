@@ -42,7 +42,12 @@ appstreamcli validate --no-net "$ROOT"/usr/share/metainfo/*.metainfo.xml >/dev/n
 
 HOME_DIR="$WORK_DIR/home"
 mkdir -p "$HOME_DIR"
-chown 65534:65534 "$HOME_DIR"
+# Root runs the program as "nobody"; anybody else runs it as themselves.
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown 65534:65534 "$HOME_DIR"
+  as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
 chmod -R a-w "$ROOT"
 touch "$WORK_DIR/marker"
 sleep 1
@@ -52,10 +57,9 @@ trace=()
 if command -v strace >/dev/null; then
   trace=(strace -f -qq -o "$WORK_DIR/trace" -e trace=%file)
 fi
-# As "nobody" the scratch root cannot be written at all; the environment is
-# that of a fresh login: only a home and a display.
-(cd "$HOME_DIR" && exec "${trace[@]}" setpriv --reuid=65534 --regid=65534 --clear-groups \
-  env -i HOME="$HOME_DIR" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin LANG=C.UTF-8 \
+# As "nobody" the program cannot write the scratch root at all; the
+# environment is that of a fresh login: only a home and a display.
+(cd "$HOME_DIR" && exec "${trace[@]}" "${as_user[@]}" env -i HOME="$HOME_DIR" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin LANG=C.UTF-8 \
   XDG_RUNTIME_DIR="$HOME_DIR/.run" "$ROOT/usr/bin/tapquill" >"$WORK_DIR/app.log" 2>&1) &
 APP_PID=$!
 wid="$(program_window)" || fail "no window"
