@@ -21,6 +21,7 @@
 #include "gui/pages/about_view.h"
 #include "gui/pages/sign_in_views.h"
 #include "gui/pages/titled_page.h"
+#include "gui/records/statistics_view.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/form_view.h"
 #include "gui/shell/navigate.h"
@@ -296,7 +297,7 @@ void TMain::MainLoop() {
       else if (menu == kMenuRevision)
         RunTitledPage(Str(kStrTabReview));
       else if (menu == kMenuInfo)
-        RunTitledPage(Str(kStrTabStatistics));
+        RunStatistics();
       else if (menu == kMenuOptions)
         RunTitledPage(Str(kStrTabSettings));
       else if (menu == kMenuLogo)
