@@ -3,7 +3,7 @@
 // heat map and the three graphs), and the time to write the study report
 // through Qt's PDF output, as the print dialog's "print to file" does.
 //
-//   gui_statistics_bench [rounds]
+//   gui_statistics_bench [rounds] [copy of the last PDF]
 //
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 
@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -67,7 +68,7 @@ void Report(const char* what, std::vector<double> ms) {
               ms.back(), ms.size());
 }
 
-int Run(int rounds) {
+int Run(int rounds, const QString& keep) {
   QDir::setCurrent(QStringLiteral(TAPQUILL_DATA_DIR));
   if (KeyData().LoadFromFile("qwerty.kbd") != kFileGood) {
     std::fprintf(stderr, "cannot read the keyboard layout\n");
@@ -103,6 +104,10 @@ int Run(int rounds) {
     PaintStudyReport(writer, LayoutStudyReport(report));
     pdf.push_back(WallMs() - t0);
   }
+  if (!keep.isEmpty()) {
+    QFile::remove(keep);
+    QFile::copy(tmp.filePath(QStringLiteral("report.pdf")), keep);
+  }
   Report("Statistics tab shown and painted", shown);
   Report("Study report written as PDF (Qt)", pdf);
   SetCurrentUser(nullptr);
@@ -122,7 +127,8 @@ int main(int argc, char** argv) {
   app.setQuitOnLastWindowClosed(false);
   tq::QtHost host;
   tq::SetHost(&host);
-  const int rc = tq::Run(rounds);
+  const QString keep = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+  const int rc = tq::Run(rounds, keep);
   tq::SetHost(nullptr);
   return rc;
 }
