@@ -6,6 +6,7 @@
 #include <cctype>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -91,8 +92,12 @@ int ReportCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
     err << "tapquill-admin users report: no such folder: " << pdfDir << "\n";
     return kExitUsage;
   }
+  std::set<std::string> written;
   for (auto& u : students) {
-    const std::string path = pdfDir + "/" + AnsiToUtf8(FileNameOf(u->Name)) + ".pdf";
+    // Names that differ only in the characters replaced still get a file each.
+    const std::string stem = pdfDir + "/" + AnsiToUtf8(FileNameOf(u->Name));
+    std::string path = stem + ".pdf";
+    for (int n = 2; !written.insert(path).second; ++n) path = stem + "_" + IntToStr(n) + ".pdf";
     if (!WriteBytes(path, StudyReportsPdf({ReportOf(*u, args)}), err)) return kExitFailure;
     out << path << "\n";
   }

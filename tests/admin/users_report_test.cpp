@@ -106,16 +106,34 @@ TEST_F(UsersReportTest, WordsPerMinuteOnRequest) {
 }
 
 TEST_F(UsersReportTest, AClassIntoOneFileOrOneFileEach) {
-  WriteBase({{"Ann", 3}, {"Bo", 1}, {"Cy/../x", 2}});
+  WriteBase({{"Ann", 3}, {"Bo", 1}, {"Cy/../x", 2}, {"Cy\\..\\x", 1}});
   const std::string pdf = dir / "class.pdf";
   ASSERT_EQ(Run(Args({"--all", "--pdf", pdf})), kExitOk) << err.str();
   const std::string text = PdfText(pdf);
-  EXPECT_EQ(Count(text, "Study Report"), 3);
-  EXPECT_EQ(Count(text, "\f"), 3);  // a page each
+  EXPECT_EQ(Count(text, "Study Report"), 4);
+  EXPECT_EQ(Count(text, "\f"), 4);  // a page each
   ASSERT_EQ(Run(Args({"--all", "--pdf-dir", dir.path()})), kExitOk) << err.str();
   EXPECT_NE(PdfText(dir / "Bo.pdf").find("Bo"), std::string::npos);
   // A name never leaves the folder.
-  EXPECT_NE(PdfText(dir / "Cy____x.pdf").find("Study Report"), std::string::npos);
+  EXPECT_NE(PdfText(dir / "Cy____x.pdf").find("Cy/../x"), std::string::npos);
+  EXPECT_NE(PdfText(dir / "Cy____x_2.pdf").find("Cy\\..\\x"), std::string::npos);
+}
+
+TEST_F(UsersReportTest, TwentyLessonsWithLongTitlesGoOnToASecondPage) {
+  std::string course = "contents name=Long course\r\n";
+  for (int c = 1; c <= 20; ++c)
+    course += "begin chapter\r\nchapter name=" + std::to_string(c) + ";Title" + std::to_string(c) +
+              " with many words about the keys and drills of this lesson\r\nend chapter\r\n";
+  test::WriteFile(dir / "course.cnt", course);
+  WriteBase({{"Ann", 20}});
+  const std::string pdf = dir / "ann.pdf";
+  ASSERT_EQ(Run(Args({"Ann", "--pdf", pdf})), kExitOk) << err.str();
+  const std::string text = PdfText(pdf);
+  EXPECT_EQ(Count(text, "\f"), 2) << text;
+  EXPECT_EQ(Count(text, "Efficiency"), 2);  // the header again on the second page
+  for (int c = 1; c <= 20; ++c)
+    EXPECT_EQ(Count(text, "Title" + std::to_string(c) + " "), 1) << c << "\n" << text;
+  EXPECT_EQ(Count(text, "170 cpm"), 1);  // lesson 20's row
 }
 
 TEST_F(UsersReportTest, BadArgumentsAndUnknownStudents) {

@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "core/shell/ansi.h"
+#include "core/shell/host.h"
 #include "core/shell/strings.h"
 #include "gui/exercises/qt_font_metrics.h"
 #include "gui/shell/qt_text.h"
@@ -56,7 +57,11 @@ bool PrintStudyReport(QWidget* parent, const std::vector<ReportPage>& pages) {
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
   }
-  return PaintStudyReport(printer, pages);
+  if (PaintStudyReport(printer, pages)) return true;
+  // A printer that cannot be painted on is a file that cannot be written.
+  GetHost().ShowMessage(MessageKind::Error, Str(kStrProgramTitle),
+                        Str(kStrReportSaveFailed) + FromQString(printer.outputFileName()));
+  return false;
 }
 
 void SetPrintDialogHook(std::function<bool(QPrinter& printer)> hook) {

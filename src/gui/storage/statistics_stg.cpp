@@ -59,8 +59,8 @@ void PaintHeatLegend(QPainter& p, const QRect& r) {
   p.setFont(PixelFont("Arial", 10));
   p.setPen(kGrey);
   const QRect below(r.left(), r.top() + barHeight + 1, r.width(), r.height() - barHeight - 1);
-  p.drawText(below, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0 %"));
-  p.drawText(below, Qt::AlignRight | Qt::AlignTop, QStringLiteral("25 %"));
+  p.drawText(below, Qt::AlignLeft | Qt::AlignTop, ToQString(Str(kStrStatHeatLow)));
+  p.drawText(below, Qt::AlignRight | Qt::AlignTop, ToQString(Str(kStrStatHeatHigh)));
 }
 
 }  // namespace

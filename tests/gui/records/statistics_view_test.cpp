@@ -248,6 +248,18 @@ TEST_F(StatisticsPageTest, PrintButtonPrintsTheReportToPdf) {
   SetPrintDialogHook([](QPrinter&) { return false; });
   Run([&](TStatisticsStg& s) { QTest::mouseClick(s.PrintBtn, Qt::LeftButton); });
   EXPECT_EQ(test::ReadFile(pdf), "");
+  EXPECT_TRUE(host.messages.empty());
+
+  // A file that cannot be written is reported, not silently lost.
+  SetPrintDialogHook([&](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir / "no/such/folder/report.pdf"));
+    return true;
+  });
+  Run([&](TStatisticsStg& s) { QTest::mouseClick(s.PrintBtn, Qt::LeftButton); });
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
+  EXPECT_NE(host.messages[0].text.find("could not be written"), std::string::npos);
 }
 
 }  // namespace
