@@ -184,7 +184,10 @@ std::vector<ReportPage> LayoutStudyReport(const StudyReport& r) {
     const int height = static_cast<int>(title.size()) * lineHeight;
     if (y + height > kBottom) {
       w.NewPage();
-      y = TableHeader(w, r, kTop);
+      // A class's reports may be printed together: a further page names
+      // its student.
+      w.Text(kX0, kTop, 12, true, r.name);
+      y = TableHeader(w, r, kTop + ReportLineHeight(12) + 40);
     }
     for (std::size_t k = 0; k < title.size(); ++k)
       w.Text(kC1, y + static_cast<int>(k) * lineHeight, 12, false, title[k]);
@@ -192,6 +195,13 @@ std::vector<ReportPage> LayoutStudyReport(const StudyReport& r) {
     w.Text(kAccuracyX, y, 12, false, row.accuracy);
     w.Text(kEfficiencyX, y, 12, false, row.efficiency);
     y += height + 10;
+  }
+  if (pages.size() > 1) {
+    const int count = static_cast<int>(pages.size());
+    for (int i = 0; i < count; ++i)
+      pages[static_cast<std::size_t>(i)].texts.push_back(
+          {kC4 + 440, kReportPageHeight - 120, 10, false,
+           Str(kStrReportPage) + IntToStr(i + 1) + Str(kStrReportPageOf) + IntToStr(count)});
   }
   return pages;
 }

@@ -78,15 +78,25 @@ TEST(StudyReport, LongTitlesWrapAndRowsGoOnToFurtherPages) {
   ASSERT_GE(pages.size(), 2u);
   // Every row once, in order, and no text below the bottom margin.
   std::vector<int> rows;
-  for (const ReportPage& p : pages) {
+  for (std::size_t page = 0; page < pages.size(); ++page) {
+    const ReportPage& p = pages[page];
     int headers = 0;
+    bool named = false;
+    const std::string number =
+        "Page " + std::to_string(page + 1) + " of " + std::to_string(pages.size());
+    bool numbered = false;
     for (const ReportText& t : p.texts) {
+      named |= t.text == "Zo\xEB";
+      numbered |= t.text == number;
+      if (t.text == number) continue;  // in the bottom margin
       EXPECT_LE(t.y + ReportLineHeight(t.size), kReportPageHeight - 150) << t.text;
       if (t.text.rfind("Row", 0) == 0) rows.push_back(std::stoi(t.text.substr(3)));
       if (t.text == "Speed") ++headers;
       EXPECT_LE(ReportTextWidth(t.text, t.size), 2400 - t.x) << t.text;
     }
     EXPECT_EQ(headers, 1);  // each page repeats the table header
+    EXPECT_TRUE(named) << "page " << page + 1;
+    EXPECT_TRUE(numbered) << number;
   }
   std::vector<int> expected(20);
   for (int c = 0; c < 20; ++c) expected[static_cast<std::size_t>(c)] = c + 1;
