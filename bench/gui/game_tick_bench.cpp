@@ -1,0 +1,135 @@
+// What one tick of a game costs, its repaint included: each game runs on the
+// book window (offscreen) while a player keeps it going, and every tick is
+// timed from the model's step until the paint box has painted the new
+// picture. Prints the median, p99 and worst tick of each game.
+//
+//   gui_game_tick_bench [ticks per game]
+//
+// Run it from the program directory (build/dist) so the word files are found.
+
+#include <time.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/games/game_common.h"
+#include "core/records/user.h"
+#include "core/shell/host.h"
+#include "gui/exercises/event_registry.h"
+#include "gui/games/game_events.h"
+#include "gui/games/game_paint_box.h"
+#include "gui/shell/application.h"
+#include "gui/shell/book_form.h"
+#include "gui/shell/qt_host.h"
+
+namespace tq {
+namespace {
+
+double WallMs() {
+  timespec t{};
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// Keeps a game going: catches beams, pops bubbles, catches clouds.
+void PlayAlong(TCustomGameEvent& event, int tick) {
+  GameModel& model = *event.Model();
+  if (auto* tris = dynamic_cast<TWTrisEvent*>(&event)) {
+    if (tick % 4 != 3) return;
+    std::string word = tris->Game().CurrentWord;
+    for (char c : word + " ") model.Key(c, GetHost().Now());
+  } else if (auto* bubbles = dynamic_cast<TBubbles*>(&event)) {
+    for (const Bubble& b : bubbles->Game().Columns)
+      if (b.Alive && b.Y < 150) model.Key(b.Char, GetHost().Now());
+  } else if (auto* clouds = dynamic_cast<TCloudGame*>(&event)) {
+    const Cloud* c = clouds->Game().Selected();
+    if (!c || tick % 3 != 0) return;
+    if (c->Word.empty() || c->Stage() < 3) {
+      model.Key(kGameKeyEnter, GetHost().Now());
+      return;
+    }
+    for (std::size_t i = static_cast<std::size_t>(c->TypedPos - 1); i < c->Word.size(); ++i)
+      model.Key(c->Word[i], GetHost().Now());
+    model.Key(kGameKeyEnter, GetHost().Now());
+  }
+}
+
+std::vector<double> TimeTicks(TCustomGameEvent& event, int ticks) {
+  std::vector<double> ms;
+  QTimer::singleShot(0, [&] {
+    QApplication::processEvents();
+    char first = 'x';
+    event.KeyPress(first);  // starts the game
+    event.LoopTimer.stop();                        // the bench ticks by itself
+    for (int t = 0; t < ticks && event.Model()->State() == kGameRunning; ++t) {
+      PlayAlong(event, t);
+      const double start = WallMs();
+      event.TickNow();
+      event.PaintBox->repaint();
+      ms.push_back(WallMs() - start);
+    }
+    event.SetResult(kEventCancelled);
+  });
+  event.Run();
+  return ms;
+}
+
+void Print(const char* name, std::vector<double> ms) {
+  if (ms.empty()) return;
+  std::sort(ms.begin(), ms.end());
+  auto at = [&](double q) { return ms[static_cast<std::size_t>(q * (ms.size() - 1))]; };
+  std::printf("%-16s %6zu ticks  median %.3f ms  p99 %.3f ms  max %.3f ms\n", name, ms.size(),
+              at(0.5), at(0.99), ms.back());
+}
+
+int Run(int ticks) {
+  SetCurrentUser(nullptr);
+  TBookForm book;
+  SetBookForm(&book);
+  RegisterEventPages();
+  book.show();
+  QApplication::processEvents();
+  std::printf("one game tick including its repaint (%s)\n",
+              qPrintable(QGuiApplication::platformName()));
+  {
+    TWTrisEvent event("event=WORDTRIS;1;Animals.vcb");
+    Print("WordTris", TimeTicks(event, ticks));
+  }
+  {
+    TBubbles event("event=BUBBLES;1;NIL");
+    Print("Bubbles", TimeTicks(event, ticks));
+  }
+  {
+    TCloudGame event("event=CLOUDS;1;Animals.vcb;TRUE");
+    Print("Clouds (storm)", TimeTicks(event, ticks));
+  }
+  {
+    TCloudGame event("event=CLOUDS;1;Animals.vcb;FALSE");
+    Print("Clouds (plain)", TimeTicks(event, ticks));
+  }
+  UnregisterEventPages();
+  SetBookForm(nullptr);
+  return 0;
+}
+
+}  // namespace
+}  // namespace tq
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_FONT_DPI")) qputenv("QT_FONT_DPI", "96");
+  const int ticks = argc > 1 ? std::atoi(argv[1]) : 3000;
+  tq::TApplication app(argc, argv);
+  app.setQuitOnLastWindowClosed(false);
+  tq::QtHost host;
+  tq::SetHost(&host);
+  const int rc = tq::Run(ticks > 0 ? ticks : 3000);
+  tq::SetHost(nullptr);
+  return rc;
+}

@@ -1,0 +1,258 @@
+#include "gui/games/game_events.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include "core/shell/ansi.h"
+#include "core/shell/host.h"
+#include "core/shell/strings.h"
+#include "gui/shell/controls.h"
+#include "gui/shell/qt_text.h"
+
+namespace tq {
+namespace {
+
+QFont BeamFont() {
+  return PixelFont("Times New Roman", 19, true);
+}
+
+// Draws text from a point, the typed part in one colour and the rest in
+// another; returns the x after it.
+int DrawTwoPart(QPainter& p, int x, int baseline, const QString& typed, const QColor& typedColor,
+                const QString& rest, const QColor& restColor) {
+  const QFontMetrics fm = p.fontMetrics();
+  p.setPen(typedColor);
+  p.drawText(x, baseline, typed);
+  x += fm.horizontalAdvance(typed);
+  p.setPen(restColor);
+  p.drawText(x, baseline, rest);
+  return x + fm.horizontalAdvance(rest);
+}
+
+void DrawBeam(QPainter& p, const QRect& r, const QColor& top, const QColor& bottom) {
+  QLinearGradient g(r.topLeft(), r.bottomLeft());
+  g.setColorAt(0, top);
+  g.setColorAt(1, bottom);
+  p.setPen(QPen(bottom.darker(140), 1));
+  p.setBrush(g);
+  p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
+}
+
+// A cloud picture: overlapping puffs in the given colours.
+QPixmap DrawCloudPicture(const QColor& body, const QColor& shade, bool sun) {
+  QPixmap pm(110, 62);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  if (sun) {
+    QRadialGradient g(QPointF(80, 20), 22);
+    g.setColorAt(0, QColor(255, 250, 160));
+    g.setColorAt(1, QColor(255, 200, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(QPointF(80, 20), 19, 19);
+  }
+  QPainterPath path;
+  path.addEllipse(QRectF(6, 26, 44, 30));
+  path.addEllipse(QRectF(24, 10, 46, 42));
+  path.addEllipse(QRectF(52, 20, 44, 34));
+  path.addEllipse(QRectF(70, 32, 34, 24));
+  path.addRoundedRect(QRectF(14, 36, 84, 22), 10, 10);
+  QLinearGradient g(0, 8, 0, 60);
+  g.setColorAt(0, body);
+  g.setColorAt(1, shade);
+  p.setPen(QPen(shade.darker(120), 1.2));
+  p.setBrush(g);
+  p.drawPath(path.simplified());
+  return pm;
+}
+
+}  // namespace
+
+// ---- WordTris ----
+
+TWTrisEvent::TWTrisEvent(const std::string& eventLine) : TCustomGameEvent(eventLine) {}
+
+std::unique_ptr<GameModel> TWTrisEvent::MakeModel(uint32_t seed) {
+  return std::make_unique<WordTrisGame>(seed);
+}
+
+std::vector<int> TWTrisEvent::InstructionTexts() const {
+  return {kStrTrisInstr1, kStrTrisInstr2, kStrTrisInstr3};
+}
+
+int TWTrisEvent::MissedCount() const {
+  auto* self = const_cast<TWTrisEvent*>(this);
+  return self->Model() ? static_cast<int>(self->Game().Missed.size()) : 0;
+}
+
+void TWTrisEvent::Paint(QPainter& p) {
+  const WordTrisGame& g = Game();
+  const QRect all(0, 0, Buffer().width(), Buffer().height());
+  QLinearGradient bg(0, 0, 0, all.height());
+  bg.setColorAt(0, QColor(34, 49, 63));
+  bg.setColorAt(1, QColor(20, 28, 38));
+  p.fillRect(all, bg);
+  p.setRenderHint(QPainter::Antialiasing);
+  const int boxBottom = kBoxTop + WordTrisGame::kRows * kRowHeight;
+  // Walls and floor.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(96, 110, 124));
+  p.drawRect(kBoxLeft - 10, kBoxTop - 4, 10, boxBottom - kBoxTop + 16);
+  p.drawRect(kBoxLeft + kRowWidth, kBoxTop - 4, 10, boxBottom - kBoxTop + 16);
+  p.setBrush(QColor(130, 144, 158));
+  p.drawRect(kBoxLeft - 10, boxBottom, kRowWidth + 20, 12);
+  // Blocks either side, for the look of a machine.
+  for (int i = 0; i < 3; ++i) {
+    DrawBeam(p, QRect(kBoxLeft - 120, kBoxTop + 60 + i * 80, 90, 50), QColor(70, 90, 110),
+             QColor(40, 55, 70));
+    DrawBeam(p, QRect(kBoxLeft + kRowWidth + 30, kBoxTop + 20 + i * 80, 90, 50),
+             QColor(70, 90, 110), QColor(40, 55, 70));
+  }
+  p.setFont(BeamFont());
+  const QFontMetrics fm = p.fontMetrics();
+  const QString prompt = ToQString(WordTrisGame::Prompt());
+  for (int k = 1; k <= WordTrisGame::kRows; ++k) {
+    const QRect r(kBoxLeft, kBoxTop + (k - 1) * kRowHeight, kRowWidth, kRowHeight);
+    const int baseline = r.top() + 3 + fm.ascent();
+    const QString text = ToQString(g.RowText(k));
+    if (k == g.BeamRow && g.State() != kGameNotStarted) {
+      DrawBeam(p, r, QColor(90, 160, 255), QColor(20, 70, 170));
+      const bool isPrompt = text == prompt;
+      const int typed = std::clamp(g.TypedPos - 1, 0, static_cast<int>(text.size()));
+      DrawTwoPart(p, r.left() + 18, baseline, text.left(typed),
+                  isPrompt ? QColor(Qt::white) : QColor(255, 60, 60), text.mid(typed, 150),
+                  Qt::white);
+    } else if (!text.isEmpty()) {
+      DrawBeam(p, r, QColor(205, 205, 205), QColor(160, 160, 160));
+      p.setPen(QColor(100, 100, 100));
+      p.drawText(r.left() + 18, baseline, text);
+    } else {
+      p.fillRect(r, Qt::white);
+      p.setPen(QColor(232, 236, 240));
+      p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    }
+  }
+  // The word display below the box.
+  const QRect lcd(kBoxLeft + 10, boxBottom + 16, 200, 30);
+  p.setPen(QPen(QColor(80, 80, 80), 2));
+  p.setBrush(Qt::black);
+  p.drawRoundedRect(lcd, 4, 4);
+  const QString word = ToQString(g.ShownWord);
+  const int typed = std::clamp(g.ShownTyped, 0, static_cast<int>(word.size()));
+  p.setFont(PixelFont("Times New Roman", 20, true));
+  const QFontMetrics lm = p.fontMetrics();
+  const int x = lcd.center().x() - lm.horizontalAdvance(word) / 2;
+  DrawTwoPart(p, x, lcd.top() + 4 + lm.ascent(), word.left(typed), QColor(255, 255, 0),
+              word.mid(typed), QColor(0, 255, 0));
+}
+
+// ---- Bubbles ----
+
+TBubbles::TBubbles(const std::string& eventLine) : TCustomGameEvent(eventLine) {}
+
+std::unique_ptr<GameModel> TBubbles::MakeModel(uint32_t seed) {
+  return std::make_unique<BubblesGame>(KeyString, GetHost().Now(), seed);
+}
+
+std::vector<int> TBubbles::InstructionTexts() const {
+  return {kStrBubblesInstr1, kStrBubblesInstr2, kStrBubblesInstr3};
+}
+
+int TBubbles::MissedCount() const {
+  auto* self = const_cast<TBubbles*>(this);
+  return self->Model() ? self->Game().MissedCount : 0;
+}
+
+void TBubbles::Paint(QPainter& p) {
+  const BubblesGame& g = Game();
+  p.fillRect(0, 0, Buffer().width(), Buffer().height(), QColor(119, 153, 255));
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(Qt::NoBrush);
+  for (const Bubble& d : g.Decorations) {
+    if (!d.Alive) continue;
+    p.setPen(d.Size < 6 ? QColor(0, 0, 255) : QColor(0, 0, 128));
+    p.drawEllipse(QRect(d.X, d.Y, d.Size, d.Size));
+  }
+  p.setFont(PixelFont("Times New Roman", 21, true));
+  for (const Bubble& b : g.Columns) {
+    if (!b.Alive) continue;
+    QColor fill(192, 220, 192), outline(128, 128, 128), text(Qt::black);
+    if (b.Kind == 3) fill = outline = QColor(128, 0, 0), text = Qt::white;
+    if (b.Kind == 2) fill = outline = QColor(0, 0, 128), text = Qt::white;
+    QRect r(b.X + 1, b.Y, b.Size, b.Size);
+    if (b.Phase == 1) r.adjust(1, -1, -1, 1);
+    if (b.Phase == 3) r.adjust(-1, 1, 1, -1);
+    p.setPen(QPen(outline, 1.5));
+    p.setBrush(fill);
+    p.drawEllipse(r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 110));
+    p.drawEllipse(QRect(r.left() + b.Size / 5, r.top() + b.Size / 7, b.Size / 4, b.Size / 6));
+    p.setPen(text);
+    p.drawText(QRect(b.X, b.Y, b.Size, b.Size), Qt::AlignCenter, ToQString(std::string(1, b.Char)));
+  }
+}
+
+// ---- Clouds ----
+
+TCloudGame::TCloudGame(const std::string& eventLine)
+    : TCustomGameEvent(eventLine),
+      storm_(Fields().Count() >= 5 && SameText(Fields().Field(4), "TRUE")),
+      wordFont_(PixelFont("Arial", 19)) {
+  pictures_[kCloudWhite] = DrawCloudPicture(Qt::white, QColor(215, 225, 235), false);
+  pictures_[kCloudGray] = DrawCloudPicture(QColor(200, 200, 205), QColor(150, 150, 160), false);
+  pictures_[kCloudDark] = DrawCloudPicture(QColor(110, 110, 125), QColor(60, 60, 75), false);
+  pictures_[kCloudSunny] = DrawCloudPicture(Qt::white, QColor(235, 235, 210), true);
+}
+
+std::unique_ptr<GameModel> TCloudGame::MakeModel(uint32_t seed) {
+  CloudLook look;
+  for (std::size_t i = 0; i < pictures_.size(); ++i) {
+    look.PictureWidth[i] = pictures_[i].width();
+    look.PictureHeight[i] = pictures_[i].height();
+  }
+  look.Font = &wordFont_;
+  return std::make_unique<CloudsGame>(storm_, look, seed,
+                                      Buffer().isNull() ? kGameSurfaceWidth : Buffer().width());
+}
+
+std::vector<int> TCloudGame::InstructionTexts() const {
+  return {kStrCloudsInstr1, kStrCloudsInstr2, kStrCloudsInstr3, kStrCloudsInstr4};
+}
+
+int TCloudGame::MissedCount() const {
+  auto* self = const_cast<TCloudGame*>(this);
+  return self->Model() ? self->Game().MissedCount : 0;
+}
+
+void TCloudGame::Paint(QPainter& p) {
+  const CloudsGame& g = Game();
+  p.fillRect(0, 0, Buffer().width(), Buffer().height(), QColor(0, 128, 255));
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setFont(wordFont_.Font());
+  const QFontMetrics fm(wordFont_.Font());
+  for (std::size_t i = 0; i < g.Clouds.size(); ++i) {
+    const Cloud& c = g.Clouds[i];
+    const int w = c.Width(g.Look);
+    const QPixmap& pic = pictures_[static_cast<std::size_t>(c.Picture())];
+    const int px = c.X + (w - pic.width()) / 2;
+    p.drawPixmap(px, c.Y, pic);
+    if (static_cast<int>(i) == g.Current) {
+      p.setPen(QPen(QColor(255, 255, 0), 2));
+      p.setBrush(Qt::NoBrush);
+      p.drawRoundedRect(QRect(px - 3, c.Y - 3, pic.width() + 6, pic.height() + 6), 5, 5);
+    }
+    if (c.Stage() == 3 && !c.Word.empty()) {
+      const QString word = ToQString(c.Word);
+      const int typed = std::clamp(c.TypedPos - 1, 0, static_cast<int>(word.size()));
+      const int x = c.X + (w - fm.horizontalAdvance(word)) / 2;
+      DrawTwoPart(p, x, c.Y + pic.height() + 2 + fm.ascent(), word.left(typed), Qt::red,
+                  word.mid(typed), Qt::white);
+    }
+  }
+}
+
+}  // namespace tq
