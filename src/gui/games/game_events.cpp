@@ -88,13 +88,11 @@ int TWTrisEvent::MissedCount() const {
   return self->Model() ? static_cast<int>(self->Game().Missed.size()) : 0;
 }
 
-void TWTrisEvent::Paint(QPainter& p) {
-  const WordTrisGame& g = Game();
-  const QRect all(0, 0, Buffer().width(), Buffer().height());
-  QLinearGradient bg(0, 0, 0, all.height());
+void TWTrisEvent::PaintBackground(QPainter& p, const QSize& size) {
+  QLinearGradient bg(0, 0, 0, size.height());
   bg.setColorAt(0, QColor(34, 49, 63));
   bg.setColorAt(1, QColor(20, 28, 38));
-  p.fillRect(all, bg);
+  p.fillRect(QRect(QPoint(0, 0), size), bg);
   p.setRenderHint(QPainter::Antialiasing);
   const int boxBottom = kBoxTop + WordTrisGame::kRows * kRowHeight;
   // Walls and floor.
@@ -111,6 +109,20 @@ void TWTrisEvent::Paint(QPainter& p) {
     DrawBeam(p, QRect(kBoxLeft + kRowWidth + 30, kBoxTop + 20 + i * 80, 90, 50),
              QColor(70, 90, 110), QColor(40, 55, 70));
   }
+}
+
+void TWTrisEvent::Paint(QPainter& p) {
+  const WordTrisGame& g = Game();
+  const QSize size = Buffer().size();
+  // The machine around the box does not change: it is drawn once.
+  if (background_.size() != size) {
+    background_ = QImage(size, QImage::Format_RGB32);
+    QPainter bp(&background_);
+    PaintBackground(bp, size);
+  }
+  p.drawImage(0, 0, background_);
+  p.setRenderHint(QPainter::Antialiasing);
+  const int boxBottom = kBoxTop + WordTrisGame::kRows * kRowHeight;
   p.setFont(BeamFont());
   const QFontMetrics fm = p.fontMetrics();
   const QString prompt = ToQString(WordTrisGame::Prompt());

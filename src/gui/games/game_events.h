@@ -5,6 +5,7 @@
 //   TCloudGame    "CLOUDS": the drifting clouds; field 4 "TRUE" chooses the
 //                 storm variant.
 
+#include <QImage>
 #include <QPixmap>
 #include <array>
 #include <memory>
@@ -34,6 +35,10 @@ class TWTrisEvent : public TCustomGameEvent {
   std::vector<int> InstructionTexts() const override;
   std::string TableName() const override { return "wordtris"; }
   int MissedCount() const override;
+
+ private:
+  static void PaintBackground(QPainter& painter, const QSize& size);
+  QImage background_;
 };
 
 class TBubbles : public TCustomGameEvent {
