@@ -1,14 +1,19 @@
 #include "gui/games/game_event.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <chrono>
 
 #include "core/exercises/key_data_ext.h"
+#include "core/files/paths.h"
 #include "core/games/game_common.h"
 #include "core/records/difficult_keys.h"
 #include "core/records/user.h"
 #include "core/shell/host.h"
+#include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 #include "gui/course/chapter_views.h"
 #include "gui/games/game_paint_box.h"
@@ -23,8 +28,9 @@ namespace tq {
 namespace {
 
 constexpr QPoint kMessagePlace{90, 150};
-constexpr QPoint kCardPlace{440, 20};
-constexpr int kCardWidth = 260;
+// At the right edge of the surface, clear of the WordTris box.
+constexpr QPoint kCardPlace{476, 20};
+constexpr int kCardWidth = 232;
 constexpr int kStatusTop = kGameSurfaceHeight + 8;
 
 uint32_t ClockSeed() {
@@ -40,7 +46,27 @@ TLabel* MakeLabel(QWidget* parent, const QPoint& at, const QFont& font, const QC
   return l;
 }
 
+// A round mark standing in for a missing picture.
+QPixmap Dot(const QColor& color) {
+  QPixmap pm(16, 16);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(color.lighter(130), 1));
+  p.setBrush(color);
+  p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+  return pm;
+}
+
 }  // namespace
+
+QPixmap GameArt(const char* name, const QPixmap& standIn) {
+  const QString file = QDir(ToQString(NativePath(Settings().ProgramDir())))
+                           .filePath(QStringLiteral("art/") + QLatin1String(name) + ".png");
+  QPixmap pm;
+  if (QFileInfo::exists(file) && pm.load(file)) return pm;
+  return standIn;
+}
 
 TCustomGameEvent::TCustomGameEvent(const std::string& eventLine) : TTimedEvent(eventLine) {
   if (Fields().Has(EventLine::kSourceField)) {
@@ -58,7 +84,7 @@ TCustomGameEvent::TCustomGameEvent(const std::string& eventLine) : TTimedEvent(e
   PointsTitle = MakeControl<TLabel>(page, "PointsTitle");
   PointsLabel = MakeControl<TLabel>(page, "PointsLabel");
   MissedTitle = MakeControl<TLabel>(page, "MissedTitle");
-  MissedLabel = MakeControl<TLabel>(page, "MissedLabel");
+  MissedDisplay = MakeControl<TImage>(page, "MissLcd");
   const QFont title = PixelFont("Arial", 14, true);
   const QFont value = PixelFont("Arial", 22, true);
   PointsTitle->SetLabelFont(title);
@@ -76,12 +102,18 @@ TCustomGameEvent::TCustomGameEvent(const std::string& eventLine) : TTimedEvent(e
   MissedTitle->SetFontColor(QColor(44, 62, 80));
   MissedTitle->SetCaption(ToQString(Str(kStrGameMissed)));
   MissedTitle->move(240, kStatusTop + 8);
-  MissedLabel->SetLabelFont(value);
-  MissedLabel->SetAutoSize(false);
-  MissedLabel->SetTransparent(false);
-  MissedLabel->SetBackground(Qt::black);
-  MissedLabel->SetFontColor(QColor(255, 80, 60));
-  MissedLabel->setGeometry(310, kStatusTop, 150, 34);
+  MissedDisplay->setGeometry(310, kStatusTop, 150, 34);
+  MissedDisplay->SetPainter([this](QPainter& p, const QRect& r) {
+    p.fillRect(r, Qt::black);
+    const int missed = MissedCount();
+    const int n = MaxMissed();
+    const int step = r.width() / std::max(1, n);
+    for (int i = 0; i < n; ++i) {
+      const QPixmap& pic = i < missed ? missedOn_ : missedOff_;
+      p.drawPixmap(r.left() + i * step + (step - pic.width()) / 2,
+                   r.top() + (r.height() - pic.height()) / 2, pic);
+    }
+  });
 
   LoopTimer.setSingleShot(true);
   LoopTimer.setTimerType(Qt::PreciseTimer);
@@ -132,22 +164,35 @@ void TCustomGameEvent::ShowPage() {
   for (TLabel* l : InstructionLines) delete l;
   InstructionLines.clear();
   int y = 40;
+  const QFont lineFont = PixelFont("Arial", 13);
+  const QFontMetrics lineMetrics(lineFont);
   for (int id : InstructionTexts()) {
-    TLabel* line = MakeLabel(InstructionCard, QPoint(12, y), PixelFont("Arial", 13), Qt::black);
+    TLabel* line = MakeLabel(InstructionCard, QPoint(12, y), lineFont, Qt::black);
+    const QString text = QString::number(InstructionLines.size() + 1) + ". " + ToQString(Str(id));
+    // Each line as high as its wrapped text.
+    const int height =
+        lineMetrics.boundingRect(QRect(0, 0, kCardWidth - 24, 400), Qt::TextWordWrap, text)
+            .height();
     line->SetAutoSize(false);
     line->SetWordWrap(true);
-    line->resize(kCardWidth - 24, 44);
-    line->SetCaption(QString::number(InstructionLines.size() + 1) + ". " + ToQString(Str(id)));
+    line->resize(kCardWidth - 24, height + 2);
+    line->SetCaption(text);
     InstructionLines.push_back(line);
-    y += 46;
+    y += height + 8;
   }
   InstructionCard->setGeometry(kCardPlace.x(), kCardPlace.y(), kCardWidth, y + 6);
   InstructionCard->show();
   InstructionCard->raise();
 
-  for (QWidget* w : {static_cast<QWidget*>(PointsTitle), static_cast<QWidget*>(PointsLabel),
-                     static_cast<QWidget*>(MissedTitle), static_cast<QWidget*>(MissedLabel)})
-    w->show();
+  PointsTitle->show();
+  PointsLabel->show();
+  const auto [on, off] = MissedPictures();
+  MissedTitle->setVisible(on != nullptr);
+  MissedDisplay->setVisible(on != nullptr);
+  if (on) {
+    missedOn_ = GameArt(on, Dot(QColor(255, 80, 60)));
+    missedOff_ = GameArt(off, Dot(QColor(70, 70, 70)));
+  }
   ShowStatus();
   DrawScene();
 }
@@ -158,7 +203,7 @@ void TCustomGameEvent::HidePage() {
   InstructionCard->hide();
   PaintBox->hide();
   for (QWidget* w : {static_cast<QWidget*>(PointsTitle), static_cast<QWidget*>(PointsLabel),
-                     static_cast<QWidget*>(MissedTitle), static_cast<QWidget*>(MissedLabel)})
+                     static_cast<QWidget*>(MissedTitle), static_cast<QWidget*>(MissedDisplay)})
     w->hide();
   DifficultKeys().FoldNewCounts();
   TTimedEvent::HidePage();
@@ -235,10 +280,7 @@ void TCustomGameEvent::DrawScene() {
 void TCustomGameEvent::ShowStatus() {
   if (!model_) return;
   PointsLabel->SetCaption(QString::number(model_->Points()) + " ");
-  const int missed = MissedCount();
-  QString marks;
-  for (int i = 0; i < MaxMissed(); ++i) marks += i < missed ? QChar(0x25CF) : QChar(0x25CB);
-  MissedLabel->SetCaption(" " + marks);
+  MissedDisplay->update();
 }
 
 void TCustomGameEvent::OnStarted() {

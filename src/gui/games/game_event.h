@@ -13,9 +13,11 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPixmap>
 #include <QTimer>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/games/game_common.h"
@@ -28,7 +30,12 @@ namespace tq {
 
 class TPanel;
 class TLabel;
+class TImage;
 class GamePaintBox;
+
+// A picture of the program directory's art folder ("TrisActive" ->
+// "art/TrisActive.png"), or the stand-in when the file is not there.
+QPixmap GameArt(const char* name, const QPixmap& standIn);
 
 class TCustomGameEvent : public TTimedEvent, protected GameListener {
  public:
@@ -66,7 +73,7 @@ class TCustomGameEvent : public TTimedEvent, protected GameListener {
   TLabel* PointsTitle = nullptr;
   TLabel* PointsLabel = nullptr;
   TLabel* MissedTitle = nullptr;
-  TLabel* MissedLabel = nullptr;
+  TImage* MissedDisplay = nullptr;
   QTimer LoopTimer;
   QTimer GameOverTimer;
 
@@ -81,6 +88,9 @@ class TCustomGameEvent : public TTimedEvent, protected GameListener {
   // Missed count and its maximum, shown under the surface.
   virtual int MissedCount() const = 0;
   virtual int MaxMissed() const { return 6; }
+  // The art of a missed and a not yet missed object ("BubbleOn",
+  // "BubbleOff"); none: the game shows its misses itself.
+  virtual std::pair<const char*, const char*> MissedPictures() const { return {}; }
 
   void OnStarted() override;
   void OnPaused() override;
@@ -102,6 +112,7 @@ class TCustomGameEvent : public TTimedEvent, protected GameListener {
   std::unique_ptr<GameModel> model_;
   QImage buffer_;
   TickGate gate_;
+  QPixmap missedOn_, missedOff_;
   bool keysBlocked_ = false;
   bool scoreSaved_ = false;
 };

@@ -1,18 +1,24 @@
 #include "gui/games/game_events.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "core/files/paths.h"
 #include "core/shell/ansi.h"
 #include "core/shell/host.h"
+#include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 #include "gui/shell/controls.h"
 #include "gui/shell/qt_text.h"
 
 namespace tq {
 namespace {
+
+QPixmap BeamPicture(const QColor& top, const QColor& bottom);
 
 QFont BeamFont() {
   return PixelFont("Times New Roman", 19, true);
@@ -38,6 +44,15 @@ void DrawBeam(QPainter& p, const QRect& r, const QColor& top, const QColor& bott
   p.setPen(QPen(bottom.darker(140), 1));
   p.setBrush(g);
   p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 5, 5);
+}
+
+QPixmap BeamPicture(const QColor& top, const QColor& bottom) {
+  QPixmap pm(220, 30);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  DrawBeam(p, pm.rect(), top, bottom);
+  return pm;
 }
 
 // A cloud picture: overlapping puffs in the given colours.
@@ -73,7 +88,14 @@ QPixmap DrawCloudPicture(const QColor& body, const QColor& shade, bool sun) {
 
 // ---- WordTris ----
 
-TWTrisEvent::TWTrisEvent(const std::string& eventLine) : TCustomGameEvent(eventLine) {}
+TWTrisEvent::TWTrisEvent(const std::string& eventLine)
+    : TCustomGameEvent(eventLine),
+      active_(GameArt("TrisActive", BeamPicture(QColor(90, 160, 255), QColor(20, 70, 170)))),
+      inactive_(GameArt("TrisInactive", BeamPicture(QColor(205, 205, 205), QColor(160, 160, 160)))),
+      wall_(GameArt("TrisWall", QPixmap())),
+      floor_(GameArt("TrisFloor", QPixmap())),
+      leftBlock_(GameArt("TrisBlockLeft", QPixmap())),
+      rightBlock_(GameArt("TrisBlockRight", QPixmap())) {}
 
 std::unique_ptr<GameModel> TWTrisEvent::MakeModel(uint32_t seed) {
   return std::make_unique<WordTrisGame>(seed);
@@ -88,7 +110,7 @@ int TWTrisEvent::MissedCount() const {
   return self->Model() ? static_cast<int>(self->Game().Missed.size()) : 0;
 }
 
-void TWTrisEvent::PaintBackground(QPainter& p, const QSize& size) {
+void TWTrisEvent::PaintBackground(QPainter& p, const QSize& size) const {
   QLinearGradient bg(0, 0, 0, size.height());
   bg.setColorAt(0, QColor(34, 49, 63));
   bg.setColorAt(1, QColor(20, 28, 38));
@@ -96,18 +118,32 @@ void TWTrisEvent::PaintBackground(QPainter& p, const QSize& size) {
   p.setRenderHint(QPainter::Antialiasing);
   const int boxBottom = kBoxTop + WordTrisGame::kRows * kRowHeight;
   // Walls and floor.
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(96, 110, 124));
-  p.drawRect(kBoxLeft - 10, kBoxTop - 4, 10, boxBottom - kBoxTop + 16);
-  p.drawRect(kBoxLeft + kRowWidth, kBoxTop - 4, 10, boxBottom - kBoxTop + 16);
-  p.setBrush(QColor(130, 144, 158));
-  p.drawRect(kBoxLeft - 10, boxBottom, kRowWidth + 20, 12);
+  const int wallHeight = boxBottom - kBoxTop + 4;
+  if (!wall_.isNull()) {
+    p.drawPixmap(QRect(kBoxLeft - 12, kBoxTop - 4, 12, wallHeight), wall_);
+    p.drawPixmap(QRect(kBoxLeft + kRowWidth, kBoxTop - 4, 12, wallHeight), wall_);
+  } else {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(96, 110, 124));
+    p.drawRect(kBoxLeft - 12, kBoxTop - 4, 12, wallHeight);
+    p.drawRect(kBoxLeft + kRowWidth, kBoxTop - 4, 12, wallHeight);
+  }
+  const QRect floor(kBoxLeft - 12, boxBottom, kRowWidth + 24, 14);
+  if (!floor_.isNull())
+    p.drawPixmap(floor, floor_);
+  else
+    p.fillRect(floor, QColor(130, 144, 158));
   // Blocks either side, for the look of a machine.
   for (int i = 0; i < 3; ++i) {
-    DrawBeam(p, QRect(kBoxLeft - 120, kBoxTop + 60 + i * 80, 90, 50), QColor(70, 90, 110),
-             QColor(40, 55, 70));
-    DrawBeam(p, QRect(kBoxLeft + kRowWidth + 30, kBoxTop + 20 + i * 80, 90, 50),
-             QColor(70, 90, 110), QColor(40, 55, 70));
+    const QRect left(kBoxLeft - 130, kBoxTop + 70 + i * 80, 86, 60);
+    const QRect right(kBoxLeft + kRowWidth + 44, kBoxTop + 30 + i * 80, 86, 60);
+    if (!leftBlock_.isNull() && !rightBlock_.isNull()) {
+      p.drawPixmap(left, leftBlock_);
+      p.drawPixmap(right, rightBlock_);
+    } else {
+      DrawBeam(p, left, QColor(70, 90, 110), QColor(40, 55, 70));
+      DrawBeam(p, right, QColor(70, 90, 110), QColor(40, 55, 70));
+    }
   }
 }
 
@@ -131,15 +167,15 @@ void TWTrisEvent::Paint(QPainter& p) {
     const int baseline = r.top() + 3 + fm.ascent();
     const QString text = ToQString(g.RowText(k));
     if (k == g.BeamRow && g.State() != kGameNotStarted) {
-      DrawBeam(p, r, QColor(90, 160, 255), QColor(20, 70, 170));
+      p.drawPixmap(r, active_);
       const bool isPrompt = text == prompt;
       const int typed = std::clamp(g.TypedPos - 1, 0, static_cast<int>(text.size()));
       DrawTwoPart(p, r.left() + 18, baseline, text.left(typed),
                   isPrompt ? QColor(Qt::white) : QColor(255, 60, 60), text.mid(typed, 150),
                   Qt::white);
     } else if (!text.isEmpty()) {
-      DrawBeam(p, r, QColor(205, 205, 205), QColor(160, 160, 160));
-      p.setPen(QColor(100, 100, 100));
+      p.drawPixmap(r, inactive_);
+      p.setPen(QColor(128, 128, 128));
       p.drawText(r.left() + 18, baseline, text);
     } else {
       p.fillRect(r, Qt::white);
@@ -214,10 +250,14 @@ TCloudGame::TCloudGame(const std::string& eventLine)
     : TCustomGameEvent(eventLine),
       storm_(Fields().Count() >= 5 && SameText(Fields().Field(4), "TRUE")),
       wordFont_(PixelFont("Arial", 19)) {
-  pictures_[kCloudWhite] = DrawCloudPicture(Qt::white, QColor(215, 225, 235), false);
-  pictures_[kCloudGray] = DrawCloudPicture(QColor(200, 200, 205), QColor(150, 150, 160), false);
-  pictures_[kCloudDark] = DrawCloudPicture(QColor(110, 110, 125), QColor(60, 60, 75), false);
-  pictures_[kCloudSunny] = DrawCloudPicture(Qt::white, QColor(235, 235, 210), true);
+  pictures_[kCloudWhite] =
+      GameArt("WhiteCloud", DrawCloudPicture(Qt::white, QColor(215, 225, 235), false));
+  pictures_[kCloudGray] =
+      GameArt("GrayCloud", DrawCloudPicture(QColor(200, 200, 205), QColor(150, 150, 160), false));
+  pictures_[kCloudDark] =
+      GameArt("DarkCloud", DrawCloudPicture(QColor(110, 110, 125), QColor(60, 60, 75), false));
+  pictures_[kCloudSunny] =
+      GameArt("BonusCloud", DrawCloudPicture(Qt::white, QColor(235, 235, 210), true));
 }
 
 std::unique_ptr<GameModel> TCloudGame::MakeModel(uint32_t seed) {

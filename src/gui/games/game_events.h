@@ -37,8 +37,9 @@ class TWTrisEvent : public TCustomGameEvent {
   int MissedCount() const override;
 
  private:
-  static void PaintBackground(QPainter& painter, const QSize& size);
+  void PaintBackground(QPainter& painter, const QSize& size) const;
   QImage background_;
+  QPixmap active_, inactive_, wall_, floor_, leftBlock_, rightBlock_;
 };
 
 class TBubbles : public TCustomGameEvent {
@@ -54,6 +55,9 @@ class TBubbles : public TCustomGameEvent {
   std::vector<int> InstructionTexts() const override;
   std::string TableName() const override { return "bubbles"; }
   int MissedCount() const override;
+  std::pair<const char*, const char*> MissedPictures() const override {
+    return {"BubbleOn", "BubbleOff"};
+  }
 };
 
 class TCloudGame : public TCustomGameEvent {
@@ -68,6 +72,9 @@ class TCloudGame : public TCustomGameEvent {
   std::vector<int> InstructionTexts() const override;
   std::string TableName() const override { return "Clouds"; }
   int MissedCount() const override;
+  std::pair<const char*, const char*> MissedPictures() const override {
+    return {"CloudOn", "CloudOff"};
+  }
 
  private:
   bool storm_;

@@ -13,8 +13,10 @@
 namespace tq {
 namespace {
 
-constexpr int kFirstRowTop = 70;
-constexpr int kRowHeight = 28;
+// Below the page title of the book.
+constexpr int kTitleTop = 62;
+constexpr int kFirstRowTop = 100;
+constexpr int kRowHeight = 26;
 constexpr int kNameLeft = 22;
 constexpr int kNameWidth = 150;
 constexpr int kPointsLeft = 176;
@@ -52,7 +54,7 @@ void TTopTenView::MakeControls() {
   Title->SetFontColor(QColor(0, 0, 128));
   Title->SetAutoSize(false);
   Title->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Title->setGeometry(0, 24, TStorageForm::kPageWidth, 30);
+  Title->setGeometry(0, kTitleTop, TStorageForm::kPageWidth, 30);
   Title->SetCaption(ToQString(Str(kStrTopTenTitle)));
   const QFont rowFont = PixelFont("Arial", 14);
   for (int i = 0; i < kRows; ++i) {
@@ -77,7 +79,7 @@ void TTopTenView::MakeControls() {
   Congratulations->SetAutoSize(false);
   Congratulations->SetWordWrap(true);
   Congratulations->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Congratulations->setGeometry(10, kFirstRowTop + kRows * kRowHeight + 14,
+  Congratulations->setGeometry(10, kFirstRowTop + kRows * kRowHeight + 8,
                                TStorageForm::kPageWidth - 20, 44);
   Congratulations->SetCaption(ToQString(Str(kStrTopTenCongratulations)));
   Congratulations->hide();
