@@ -3,7 +3,7 @@
 // timed from the model's step until the paint box has painted the new
 // picture. Prints the median, p99 and worst tick of each game.
 //
-//   gui_game_tick_bench [ticks per game]
+//   gui_game_tick_bench [ticks per game] [seconds of the timed loop per game]
 //
 // Run it from the program directory (build/dist) so the word files are found.
 
@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -94,6 +95,50 @@ Samples TimeTicks(TCustomGameEvent& event, int ticks) {
   return ms;
 }
 
+// The loop as it runs: the game ticks from its timer for some seconds while
+// the player keeps it going (between ticks, as keys come); each tick's
+// lateness against its interval, and the processor the whole program used.
+void TimeLoop(TCustomGameEvent& event, const char* name, double seconds) {
+  std::vector<double> jitter;
+  double last = 0;
+  int tick = 0;
+  event.OnLoopTick = [&](uint32_t interval) {
+    const double now = WallMs();
+    if (last > 0) jitter.push_back(std::abs(now - last - interval));
+    last = now;
+  };
+  double cpu = 0, wall = 0;
+  QTimer player;
+  player.callOnTimeout([&] {
+    if (event.Model() && event.Model()->State() == kGameRunning) PlayAlong(event, tick++);
+  });
+  QTimer::singleShot(0, [&] {
+    char first = 'x';
+    event.KeyPress(first);
+    player.start(200);  // five keys a second
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    cpu = static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+    wall = WallMs();
+    QTimer::singleShot(static_cast<int>(seconds * 1000), [&] {
+      timespec e{};
+      clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &e);
+      cpu = static_cast<double>(e.tv_sec) * 1e3 + static_cast<double>(e.tv_nsec) / 1e6 - cpu;
+      wall = WallMs() - wall;
+      player.stop();
+      event.SetResult(kEventCancelled);
+    });
+  });
+  event.Run();
+  std::sort(jitter.begin(), jitter.end());
+  const double p99 =
+      jitter.empty() ? 0 : jitter[static_cast<std::size_t>(0.99 * (jitter.size() - 1))];
+  std::printf(
+      "%-16s loop  %5zu ticks in %.0f s  jitter p99 %.2f ms  max %.2f ms  cpu %.2f %% of a core\n",
+      name, jitter.size() + 1, wall / 1000, p99, jitter.empty() ? 0 : jitter.back(),
+      100.0 * cpu / wall);
+}
+
 void PrintLine(const char* name, const char* kind, std::vector<double> ms) {
   if (ms.empty()) return;
   std::sort(ms.begin(), ms.end());
@@ -107,7 +152,7 @@ void Print(const char* name, const Samples& s) {
   PrintLine(name, "wall", s.wall);
 }
 
-int Run(int ticks) {
+int Run(int ticks, double loopSeconds) {
   SetCurrentUser(nullptr);
   TBookForm book;
   SetBookForm(&book);
@@ -132,6 +177,21 @@ int Run(int ticks) {
     TCloudGame event("event=CLOUDS;1;Animals.vcb;FALSE");
     Print("Clouds (plain)", TimeTicks(event, ticks));
   }
+  if (loopSeconds > 0) {
+    std::printf("the game loop on its timer, a key every 200 ms\n");
+    {
+      TWTrisEvent event("event=WORDTRIS;1;Animals.vcb");
+      TimeLoop(event, "WordTris", loopSeconds);
+    }
+    {
+      TBubbles event("event=BUBBLES;1;NIL");
+      TimeLoop(event, "Bubbles", loopSeconds);
+    }
+    {
+      TCloudGame event("event=CLOUDS;1;Animals.vcb;TRUE");
+      TimeLoop(event, "Clouds (storm)", loopSeconds);
+    }
+  }
   UnregisterEventPages();
   SetBookForm(nullptr);
   return 0;
@@ -148,7 +208,8 @@ int main(int argc, char** argv) {
   app.setQuitOnLastWindowClosed(false);
   tq::QtHost host;
   tq::SetHost(&host);
-  const int rc = tq::Run(ticks > 0 ? ticks : 3000);
+  const double loop = argc > 2 ? std::atof(argv[2]) : 20.0;
+  const int rc = tq::Run(ticks > 0 ? ticks : 3000, loop);
   tq::SetHost(nullptr);
   return rc;
 }

@@ -255,7 +255,11 @@ void TCustomGameEvent::KeyPress(char& key) {
 void TCustomGameEvent::RunLoop() {
   if (!model_ || model_->State() != kGameRunning) return;
   const uint32_t now = GetHost().TickCount();
-  if (gate_.Due(now)) TickNow();
+  const uint32_t interval = gate_.Interval;
+  if (gate_.Due(now)) {
+    if (OnLoopTick) OnLoopTick(interval);
+    TickNow();
+  }
   if (model_->State() == kGameRunning)
     LoopTimer.start(static_cast<int>(gate_.Remaining(GetHost().TickCount())));
 }

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -76,6 +77,9 @@ class TCustomGameEvent : public TTimedEvent, protected GameListener {
   TImage* MissedDisplay = nullptr;
   QTimer LoopTimer;
   QTimer GameOverTimer;
+  // Told of every tick the loop takes, with the interval it was due after
+  // (the benchmark measures the loop's steadiness with it).
+  std::function<void(uint32_t intervalMs)> OnLoopTick;
 
  protected:
   // The game's model, made when the page opens (seeded from the clock).
