@@ -255,9 +255,9 @@ void TCustomGameEvent::KeyPress(char& key) {
 void TCustomGameEvent::RunLoop() {
   if (!model_ || model_->State() != kGameRunning) return;
   const uint32_t now = GetHost().TickCount();
-  const uint32_t interval = gate_.Interval;
+  const uint32_t due = gate_.LastTick + gate_.Interval;
   if (gate_.Due(now)) {
-    if (OnLoopTick) OnLoopTick(interval);
+    if (OnLoopTick) OnLoopTick(now - due);
     TickNow();
   }
   if (model_->State() == kGameRunning)

@@ -77,9 +77,9 @@ class TCustomGameEvent : public TTimedEvent, protected GameListener {
   TImage* MissedDisplay = nullptr;
   QTimer LoopTimer;
   QTimer GameOverTimer;
-  // Told of every tick the loop takes, with the interval it was due after
-  // (the benchmark measures the loop's steadiness with it).
-  std::function<void(uint32_t intervalMs)> OnLoopTick;
+  // Told of every tick the loop takes, with how many milliseconds after its
+  // due time it came (the benchmark measures the loop's steadiness with it).
+  std::function<void(uint32_t lateMs)> OnLoopTick;
 
  protected:
   // The game's model, made when the page opens (seeded from the clock).
