@@ -47,6 +47,7 @@ TTopTenView::~TTopTenView() = default;
 
 void TTopTenView::MakeControls() {
   if (Panel) return;
+  nameEntry_ = false;
   const TStorageForms& forms = StorageForms();
   Panel = forms.EventViewStg ? forms.EventViewStg->TopTenPanel : new TPanel(nullptr, "TopTenPanel");
   Title = new TLabel(Panel, "TopTenTitle");
@@ -141,12 +142,50 @@ void TTopTenView::ShowPage() {
   if (nameEntry_) NameBox->setFocus();
 }
 
+void TTopTenView::KeyPress(char& key) {
+  TFormView::KeyPress(key);
+  const auto code = static_cast<unsigned char>(key);
+  if (!nameEntry_ || code < 32 || code == 127) return;
+  NameBox->insert(ToQString(std::string(1, key)));
+  key = 0;
+}
+
 void TTopTenView::KeyDown(int& key, ShiftState shift) {
   TFormView::KeyDown(key, shift);
-  if (key == kVkReturn && shift == 0 && nameEntry_) {
-    key = 0;
-    CommitName();
+  if (!nameEntry_ || (shift != 0 && shift != kSsShift)) return;
+  const bool mark = shift == kSsShift;
+  switch (key) {
+    case kVkReturn:
+      if (shift != 0) return;
+      CommitName();
+      break;
+    case kVkBack:
+      NameBox->backspace();
+      break;
+    case kVkDelete:
+      NameBox->del();
+      break;
+    case kVkLeft:
+      NameBox->cursorBackward(mark);
+      break;
+    case kVkRight:
+      NameBox->cursorForward(mark);
+      break;
+    case kVkHome:
+      NameBox->home(mark);
+      break;
+    case kVkEnd:
+      NameBox->end(mark);
+      break;
+    case kVkUp:
+    case kVkDown:
+    case kVkPrior:
+    case kVkNext:
+      break;  // the list beside stays where it is
+    default:
+      return;
   }
+  key = 0;
 }
 
 void TTopTenView::HidePage() {

@@ -5,11 +5,13 @@
 // name is taken with Enter or when the page is left ("Anonymous" for an
 // empty box), and only then is the table written.
 
+#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "core/records/top_ten.h"
+#include "gui/shell/controls.h"
 #include "gui/shell/form_view.h"
 
 class QLineEdit;
@@ -17,7 +19,6 @@ class QLineEdit;
 namespace tq {
 
 class TLabel;
-class TPanel;
 
 class TTopTenView : public TFormView {
  public:
@@ -34,13 +35,18 @@ class TTopTenView : public TFormView {
   bool EnteringName() const { return nameEntry_; }
 
   void ShowPage() override;
+  // While the name is typed the keys go into the name box, not to the
+  // exercise list beside it (whose digits and arrows would act).
+  void KeyPress(char& key) override;
   void KeyDown(int& key, ShiftState shift) override;
   void HidePage() override;
 
   TtopTen TopTen;
   int NewRank = 0;
 
-  TPanel* Panel = nullptr;
+  // The controls live on it; they are made again when it went (the storage
+  // forms are made afresh in a new run of the program in the same process).
+  QPointer<TPanel> Panel;
   TLabel* Title = nullptr;
   std::array<TLabel*, kRows> NameLabels{};
   std::array<TLabel*, kRows> PointsLabels{};

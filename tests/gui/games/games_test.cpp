@@ -64,6 +64,21 @@ TEST_F(GamesTest, TheTopTenTakesANameOnTheNewRow) {
   EXPECT_EQ(view.NameLabels[9]->Caption().toStdString(), "Anonymous");
   EXPECT_EQ(Table("bubbles").Entries[10].Name, "Anonymous");
 
+  // Typed into the book window, keys go into the box: digits too.
+  view.AddScore("bubbles", "", 400);
+  ASSERT_EQ(view.NewRank, 9);
+  for (char c : std::string("7Bo7x")) {
+    char key = c;
+    view.KeyPress(key);
+    EXPECT_EQ(key, 0);
+  }
+  int back = kVkBack;
+  view.KeyDown(back, 0);
+  int enter = kVkReturn;
+  view.KeyDown(enter, 0);
+  EXPECT_EQ(enter, 0);
+  EXPECT_EQ(Table("bubbles").Entries[9].Name, "7Bo7");
+
   // Leaving the page takes the name too; a long name is cut to 255.
   view.AddScore("bubbles", "Bob", 5000);
   ASSERT_EQ(view.NewRank, 1);
