@@ -86,7 +86,7 @@ Samples TimeTicks(TCustomGameEvent& event, int ticks) {
       const double cpu = CpuMs();
       const double wall = WallMs();
       event.TickNow();
-      event.PaintBox->repaint();
+      event.PaintBox->repaint(event.ChangedArea());
       ms.cpu.push_back(CpuMs() - cpu);
       ms.wall.push_back(WallMs() - wall);
     }

@@ -143,6 +143,7 @@ void TCustomGameEvent::ShowPage() {
 
   const int width = book->WidePage->width();
   buffer_ = QImage(width, kSurfaceHeight, QImage::Format_RGB32);
+  fresh_ = true;
   model_ = MakeModel(ClockSeed());
   model_->SetListener(this);
   if (!givenWords_.empty())
@@ -278,7 +279,8 @@ void TCustomGameEvent::DrawScene() {
     QPainter painter(&buffer_);
     Paint(painter);
   }
-  PaintBox->update();
+  PaintBox->update(fresh_ ? buffer_.rect() : ChangedArea());
+  fresh_ = false;
 }
 
 void TCustomGameEvent::ShowStatus() {

@@ -60,7 +60,13 @@ class TCustomGameEvent : public TTimedEvent, protected GameListener {
   // Paints the model into the buffer and copies the buffer to the paint box.
   void DrawScene();
 
+  // The part of the surface a tick can change (the paint box copies only
+  // that); the whole surface unless a game says otherwise.
+  virtual QRect ChangedArea() const { return buffer_.rect(); }
   GameModel* Model() { return model_.get(); }
+  // True until the buffer of this opening has been painted once (a game
+  // that paints only what changes paints it all then).
+  bool FreshBuffer() const { return fresh_; }
   const QImage& Buffer() const { return buffer_; }
   const std::string& WordFileName() const { return wordFileName_; }
   // Words handed over by the review wizard in place of the word file.
@@ -84,7 +90,7 @@ class TCustomGameEvent : public TTimedEvent, protected GameListener {
  protected:
   // The game's model, made when the page opens (seeded from the clock).
   virtual std::unique_ptr<GameModel> MakeModel(uint32_t seed) = 0;
-  // Paints the model into the buffer (its whole surface).
+  // Paints the model into the buffer: at least the part that changes.
   virtual void Paint(QPainter& painter) = 0;
   // The instruction lines and the top-ten table of the game.
   virtual std::vector<int> InstructionTexts() const = 0;
@@ -118,6 +124,7 @@ class TCustomGameEvent : public TTimedEvent, protected GameListener {
   TickGate gate_;
   QPixmap missedOn_, missedOff_;
   bool keysBlocked_ = false;
+  bool fresh_ = true;
   bool scoreSaved_ = false;
 };
 

@@ -101,6 +101,10 @@ std::unique_ptr<GameModel> TWTrisEvent::MakeModel(uint32_t seed) {
   return std::make_unique<WordTrisGame>(seed);
 }
 
+QRect TWTrisEvent::ChangedArea() const {
+  return QRect(kBoxLeft - 12, 0, kRowWidth + 24, Buffer().height());
+}
+
 std::vector<int> TWTrisEvent::InstructionTexts() const {
   return {kStrTrisInstr1, kStrTrisInstr2, kStrTrisInstr3};
 }
@@ -156,7 +160,9 @@ void TWTrisEvent::Paint(QPainter& p) {
     QPainter bp(&background_);
     PaintBackground(bp, size);
   }
-  p.drawImage(0, 0, background_);
+  // Only the box and the word display below it change.
+  const QRect changed = FreshBuffer() ? QRect(QPoint(0, 0), size) : ChangedArea();
+  p.drawImage(changed.topLeft(), background_, changed);
   p.setRenderHint(QPainter::Antialiasing);
   const int boxBottom = kBoxTop + WordTrisGame::kRows * kRowHeight;
   p.setFont(BeamFont());

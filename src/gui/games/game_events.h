@@ -28,6 +28,7 @@ class TWTrisEvent : public TCustomGameEvent {
 
   explicit TWTrisEvent(const std::string& eventLine);
   WordTrisGame& Game() { return static_cast<WordTrisGame&>(*Model()); }
+  QRect ChangedArea() const override;
 
  protected:
   std::unique_ptr<GameModel> MakeModel(uint32_t seed) override;

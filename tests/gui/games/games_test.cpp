@@ -96,6 +96,7 @@ TEST_F(GamesTest, AGameEndsOnGameOverWaitsAndEntersItsScore) {
   auto* event = dynamic_cast<TWTrisEvent*>(made.get());
   ASSERT_NE(event, nullptr);
   bool cardShown = false, blockedAfterEnd = false, stillOpen = false;
+  QRgb corner = 0;
   std::string over;
   PageScript script(20000);
   script
@@ -110,6 +111,8 @@ TEST_F(GamesTest, AGameEndsOnGameOverWaitsAndEntersItsScore) {
                 event->RunLoop();
               }
               over = EventPageStg()->MsgLabel1->Caption().toStdString();
+              // The machine around the box was painted once, and stays.
+              corner = event->Buffer().pixel(5, 5);
               blockedAfterEnd = event->KeysBlocked();
               Press(Qt::Key_Return);  // too early: ignored
               stillOpen = event->InLoop();
@@ -120,6 +123,8 @@ TEST_F(GamesTest, AGameEndsOnGameOverWaitsAndEntersItsScore) {
   EXPECT_EQ(over, "Game over.");
   EXPECT_TRUE(blockedAfterEnd);
   EXPECT_TRUE(stillOpen);
+  EXPECT_NEAR(qRed(corner), 34, 3);
+  EXPECT_NEAR(qBlue(corner), 63, 3);
   EXPECT_EQ(event->Model()->Points(), 10);
   EXPECT_EQ(event->Game().Missed.size(), 6u);
   EXPECT_EQ(ChapterView().AttachedView1, &TopTenView());
