@@ -38,14 +38,6 @@ uint32_t ClockSeed() {
                                0xFFFFFFFFu);
 }
 
-TLabel* MakeLabel(QWidget* parent, const QPoint& at, const QFont& font, const QColor& color) {
-  auto* l = new TLabel(parent);
-  l->SetLabelFont(font);
-  l->SetFontColor(color);
-  l->move(at);
-  return l;
-}
-
 // A round mark standing in for a missing picture.
 QPixmap Dot(const QColor& color) {
   QPixmap pm(16, 16);
@@ -78,8 +70,8 @@ TCustomGameEvent::TCustomGameEvent(const std::string& eventLine) : TTimedEvent(e
   PaintBox = MakeControl<GamePaintBox>(page, &buffer_);
   InstructionCard = MakeControl<TPanel>(page, "InstructionCard");
   InstructionCard->SetColor(QColor(255, 255, 225));
-  InstructionTitle =
-      MakeLabel(InstructionCard, QPoint(12, 10), PixelFont("Arial", 16, true), QColor(44, 62, 80));
+  InstructionTitle = MakeLabel(InstructionCard, nullptr, QPoint(12, 10),
+                               PixelFont("Arial", 16, true), QColor(44, 62, 80));
   InstructionTitle->SetCaption(ToQString(Str(kStrGameInstructions)));
   PointsTitle = MakeControl<TLabel>(page, "PointsTitle");
   PointsLabel = MakeControl<TLabel>(page, "PointsLabel");
@@ -168,7 +160,7 @@ void TCustomGameEvent::ShowPage() {
   const QFont lineFont = PixelFont("Arial", 13);
   const QFontMetrics lineMetrics(lineFont);
   for (int id : InstructionTexts()) {
-    TLabel* line = MakeLabel(InstructionCard, QPoint(12, y), lineFont, Qt::black);
+    TLabel* line = MakeLabel(InstructionCard, nullptr, QPoint(12, y), lineFont, Qt::black);
     const QString text = QString::number(InstructionLines.size() + 1) + ". " + ToQString(Str(id));
     // Each line as high as its wrapped text.
     const int height =

@@ -50,23 +50,16 @@ void TTopTenView::MakeControls() {
   nameEntry_ = false;
   const TStorageForms& forms = StorageForms();
   Panel = forms.EventViewStg ? forms.EventViewStg->TopTenPanel : new TPanel(nullptr, "TopTenPanel");
-  Title = new TLabel(Panel, "TopTenTitle");
-  Title->SetLabelFont(PixelFont("Arial", 20, true));
-  Title->SetFontColor(QColor(0, 0, 128));
-  Title->SetAutoSize(false);
-  Title->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Title->setGeometry(0, kTitleTop, TStorageForm::kPageWidth, 30);
-  Title->SetCaption(ToQString(Str(kStrTopTenTitle)));
+  Title = MakeLabel(Panel, "TopTenTitle", QRect(0, kTitleTop, TStorageForm::kPageWidth, 30),
+                    PixelFont("Arial", 20, true), QColor(0, 0, 128),
+                    Qt::AlignHCenter | Qt::AlignTop, kStrTopTenTitle);
   const QFont rowFont = PixelFont("Arial", 14);
   for (int i = 0; i < kRows; ++i) {
     const int top = kFirstRowTop + i * kRowHeight;
     auto make = [&](const QString& name, int left, int width, Qt::Alignment align) {
-      auto* l = new TLabel(Panel, name.toLatin1().constData());
-      l->SetLabelFont(i == 0 ? PixelFont("Arial", 14, true) : rowFont);
-      l->SetAutoSize(false);
-      l->SetAlignment(align | Qt::AlignVCenter);
-      l->setGeometry(left, top, width, kRowHeight - 4);
-      return l;
+      return MakeLabel(Panel, name.toLatin1().constData(), QRect(left, top, width, kRowHeight - 4),
+                       i == 0 ? PixelFont("Arial", 14, true) : rowFont, Qt::black,
+                       align | Qt::AlignVCenter);
     };
     const QString n = QString::number(i + 1);
     NameLabels[i] = make("Name" + n, kNameLeft, kNameWidth, Qt::AlignLeft);
@@ -74,15 +67,11 @@ void TTopTenView::MakeControls() {
     DateLabels[i] =
         make("Date" + n, kDateLeft, TStorageForm::kPageWidth - kDateLeft - 8, Qt::AlignLeft);
   }
-  Congratulations = new TLabel(Panel, "Congratulations");
-  Congratulations->SetLabelFont(PixelFont("Arial", 14, true));
-  Congratulations->SetFontColor(QColor(128, 0, 0));
-  Congratulations->SetAutoSize(false);
-  Congratulations->SetWordWrap(true);
-  Congratulations->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Congratulations->setGeometry(10, kFirstRowTop + kRows * kRowHeight + 8,
-                               TStorageForm::kPageWidth - 20, 44);
-  Congratulations->SetCaption(ToQString(Str(kStrTopTenCongratulations)));
+  Congratulations =
+      MakeLabel(Panel, "Congratulations",
+                QRect(10, kFirstRowTop + kRows * kRowHeight + 8, TStorageForm::kPageWidth - 20, 44),
+                PixelFont("Arial", 14, true), QColor(128, 0, 0),
+                Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, kStrTopTenCongratulations);
   Congratulations->hide();
   NameBox = new QLineEdit(Panel);
   NameBox->setObjectName("NameBox");
