@@ -53,6 +53,14 @@ class StudyEvent {
 // Makes an event from its whole event line.
 using EventCreator = std::function<std::unique_ptr<StudyEvent>(const std::string& eventLine)>;
 
+// The creator of an event class made from its event line.
+template <class E>
+EventCreator CreatorOf() {
+  return [](const std::string& line) -> std::unique_ptr<StudyEvent> {
+    return std::make_unique<E>(line);
+  };
+}
+
 class EventFactory {
  public:
   // Types are compared exactly, upper case.

@@ -11,28 +11,18 @@
 #include "gui/storage/event_page_stg.h"
 
 namespace tq {
-namespace {
-
-template <class E>
-EventCreator Creator() {
-  return [](const std::string& line) -> std::unique_ptr<StudyEvent> {
-    return std::make_unique<E>(line);
-  };
-}
-
-}  // namespace
 
 void RegisterEventPages() {
   CreateEventPageStg();
   EventFactory& events = Events();
-  events.Register("MESSAGE", Creator<TMessageEvent>());
-  events.Register("TEXT", Creator<TTextEvent>());
-  events.Register("EXAM", Creator<TExamEvent>());
-  events.Register("SENTENCE", Creator<TSentenceEvent>());
-  events.Register("PARAGRAPH", Creator<TParagraphEvent>());
-  events.Register("WORD", Creator<TWordEvent>());
-  events.Register("NEWKEYS", Creator<TNewKeysEvent>());
-  events.Register("KEYBOARD", Creator<TKeyboardEvent>());
+  events.Register("MESSAGE", CreatorOf<TMessageEvent>());
+  events.Register("TEXT", CreatorOf<TTextEvent>());
+  events.Register("EXAM", CreatorOf<TExamEvent>());
+  events.Register("SENTENCE", CreatorOf<TSentenceEvent>());
+  events.Register("PARAGRAPH", CreatorOf<TParagraphEvent>());
+  events.Register("WORD", CreatorOf<TWordEvent>());
+  events.Register("NEWKEYS", CreatorOf<TNewKeysEvent>());
+  events.Register("KEYBOARD", CreatorOf<TKeyboardEvent>());
   RegisterGamePages();
 }
 

@@ -7,22 +7,12 @@
 #include "gui/games/game_events.h"
 
 namespace tq {
-namespace {
-
-template <class E>
-EventCreator Creator() {
-  return [](const std::string& line) -> std::unique_ptr<StudyEvent> {
-    return std::make_unique<E>(line);
-  };
-}
-
-}  // namespace
 
 void RegisterGamePages() {
   EventFactory& events = Events();
-  events.Register("WORDTRIS", Creator<TWTrisEvent>());
-  events.Register("BUBBLES", Creator<TBubbles>());
-  events.Register("CLOUDS", Creator<TCloudGame>());
+  events.Register("WORDTRIS", CreatorOf<TWTrisEvent>());
+  events.Register("BUBBLES", CreatorOf<TBubbles>());
+  events.Register("CLOUDS", CreatorOf<TCloudGame>());
 }
 
 void UnregisterGamePages() {
