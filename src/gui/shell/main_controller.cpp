@@ -22,6 +22,7 @@
 #include "gui/pages/about_view.h"
 #include "gui/pages/sign_in_views.h"
 #include "gui/pages/titled_page.h"
+#include "gui/review/revision_view.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/form_view.h"
 #include "gui/shell/navigate.h"
@@ -299,7 +300,7 @@ void TMain::MainLoop() {
       if (menu == kMenuGuided)
         RunStudyingTab();
       else if (menu == kMenuRevision)
-        RunTitledPage(Str(kStrTabReview));
+        TRevision().Run();
       else if (menu == kMenuInfo)
         RunTitledPage(Str(kStrTabStatistics));
       else if (menu == kMenuOptions)

@@ -1,10 +1,85 @@
 #include "gui/storage/builder_stg.h"
 
+#include <QButtonGroup>
+
+#include "core/shell/strings.h"
+#include "gui/shell/qt_text.h"
+
 namespace tq {
+namespace {
+
+const QColor kInk(60, 44, 32);
+const QColor kDarkRed(128, 0, 0);
+
+QRadioButton* Radio(QWidget* parent, const char* name, QRect box, int text) {
+  auto* radio = new QRadioButton(ToQString(Str(text)), parent);
+  radio->setObjectName(QString::fromLatin1(name));
+  radio->setFont(PixelFont("Arial", 14));
+  radio->setGeometry(box);
+  return radio;
+}
+
+// One preview page: a framed sample of what the method looks like.
+QWidget* PreviewPage(QStackedWidget* stack, const char* name, int title, int sample,
+                     const QColor& paper) {
+  auto* page = new TPanel(stack, name);
+  page->SetColor(paper);
+  MakeLabel(page, "PreviewCaption", QPoint(10, 8), PixelFont("Arial", 13, true), kInk, title);
+  MakeLabel(page, "PreviewSample", QRect(10, 32, 278, 110), PixelFont("Times New Roman", 16), kInk,
+            Qt::AlignLeft | Qt::TextWordWrap, sample);
+  stack->addWidget(page);
+  return page;
+}
+
+}  // namespace
 
 TBuilderStg::TBuilderStg() : TStorageForm("BuilderStg") {
   LeftPage = AddPanel("LeftPage", kPageWidth, kPageHeight);
   RightPage = AddPanel("RightPage", kPageWidth, kPageHeight);
+
+  KeysTitle = MakeLabel(LeftPage, "KeysTitle", QPoint(20, 24), PixelFont("Arial", 18, true), kInk,
+                        kStrWizardKeysTitle);
+  KeyLbl =
+      MakeLabel(LeftPage, "KeyLbl", QPoint(20, 52), PixelFont("Arial", 14), kInk, kStrWizardKeyLbl);
+  auto* keyGroup = new QButtonGroup(LeftPage);
+  CurrentKeys = Radio(LeftPage, "CurrentKeys", QRect(24, 78, 230, 24), kStrWizardCurrentKeys);
+  StudiedKeys = MakeLabel(LeftPage, "StudiedKeys", QRect(44, 102, 280, 20),
+                          PixelFont("Courier New", 14, true), kDarkRed, Qt::AlignLeft);
+  DifficultKeys =
+      Radio(LeftPage, "DifficultKeys", QRect(24, 124, 280, 24), kStrWizardDifficultKeys);
+  DifKeys = MakeLabel(LeftPage, "DifKeys", QRect(44, 148, 280, 20),
+                      PixelFont("Courier New", 14, true), kDarkRed, Qt::AlignLeft);
+  ChooseKeys = Radio(LeftPage, "ChooseKeys", QRect(24, 170, 200, 24), kStrWizardChooseKeys);
+  YourKeys = new QLineEdit(LeftPage);
+  YourKeys->setObjectName(QStringLiteral("YourKeys"));
+  YourKeys->setFont(PixelFont("Courier New", 14));
+  YourKeys->setGeometry(226, 170, 96, 24);
+  YourKeys->setMaxLength(40);
+  for (QRadioButton* r : {CurrentKeys, DifficultKeys, ChooseKeys}) keyGroup->addButton(r);
+  DiffKeysTitle =
+      MakeLabel(LeftPage, "DiffKeysTitle", QRect(10, 214, 310, 22), PixelFont("Arial", 13, true),
+                kInk, Qt::AlignHCenter, kStrWizardDiffKeysTitle);
+
+  MethodTitle = MakeLabel(RightPage, "MethodTitle", QPoint(20, 24), PixelFont("Arial", 18, true),
+                          kInk, kStrWizardMethodTitle);
+  MethodLbl = MakeLabel(RightPage, "MethodLbl", QPoint(20, 52), PixelFont("Arial", 14), kInk,
+                        kStrWizardMethodLbl);
+  auto* methodGroup = new QButtonGroup(RightPage);
+  Keyboard = Radio(RightPage, "Keyboard", QRect(24, 78, 280, 24), kStrWizardKeyboard);
+  CrazySentences = Radio(RightPage, "CrazySentences", QRect(24, 104, 280, 24), kStrWizardCrazy);
+  BubblesGame = Radio(RightPage, "BubblesGame", QRect(24, 130, 280, 24), kStrWizardBubbles);
+  WordTrisGame = Radio(RightPage, "WordTrisGame", QRect(24, 156, 280, 24), kStrWizardWordTris);
+  for (QRadioButton* r : {Keyboard, CrazySentences, BubblesGame, WordTrisGame})
+    methodGroup->addButton(r);
+
+  Preview = new QStackedWidget(RightPage);
+  Preview->setObjectName(QStringLiteral("Preview"));
+  Preview->setGeometry(20, 200, 298, 150);
+  PreviewPage(Preview, "Page1", kStrPreviewWordsTitle, kStrPreviewWordsText, QColor(236, 246, 236));
+  PreviewPage(Preview, "Page2", kStrPreviewCrazyTitle, kStrPreviewCrazyText, QColor(246, 240, 226));
+  PreviewPage(Preview, "Page3", kStrPreviewBubblesTitle, kStrPreviewBubblesText,
+              QColor(226, 238, 250));
+  PreviewPage(Preview, "Page4", kStrPreviewTrisTitle, kStrPreviewTrisText, QColor(242, 232, 246));
 }
 
 }  // namespace tq
