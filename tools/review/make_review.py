@@ -45,7 +45,7 @@ def word_pool():
     pool = set(all_words())
     for _title, text in word_lists.LISTS.values():
         pool |= set(word_lists.words(text))
-    return sorted(w for w in pool if w.isalpha() and w.isascii() and w.islower() and len(w) <= 12)
+    return sorted(w for w in pool if w.isalpha() and w.isascii() and w.islower() and 2 <= len(w) <= 12)
 
 
 def learned_lessons(key_groups):

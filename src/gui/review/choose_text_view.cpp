@@ -41,7 +41,9 @@ class StoryDelegate : public QStyledItemDelegate {
     const QString second = split < 0 ? QString() : text.mid(split + 1);
     const int height = QFontMetrics(option.font).height();
     const int y = option.rect.top() + (option.rect.height() - height) / 2;
-    painter->drawText(QRect(option.rect.left() + 3, y, 100, height), Qt::AlignLeft, first);
+    // A long author is cut short with an ellipsis rather than run into the title.
+    const QString shown = QFontMetrics(option.font).elidedText(first, Qt::ElideRight, 98);
+    painter->drawText(QRect(option.rect.left() + 3, y, 100, height), Qt::AlignLeft, shown);
     painter->drawText(QRect(option.rect.left() + 105, y, option.rect.width() - 108, height),
                       Qt::AlignLeft, second);
   }
@@ -76,15 +78,15 @@ StoryControls& Controls() {
   static StoryControls c = [] {
     TEventViewStg& stg = *StorageForms().EventViewStg;
     StoryControls k{};
-    k.StoryTitle = MakeLabel(stg.Page1, "StoryTitle", QPoint(20, 20), PixelFont("Arial", 18, true),
+    k.StoryTitle = MakeLabel(stg.Page1, "StoryTitle", QPoint(20, 58), PixelFont("Arial", 18, true),
                              kInk, kStrStoryNew);
-    k.Continue = Radio(stg.Page1, "Continue", QRect(20, 52, 290, 24), kStrStoryContinue);
-    k.ContinueLabel = MakeLabel(stg.Page1, "ContinueLabel", QRect(42, 76, 290, 20),
+    k.Continue = Radio(stg.Page1, "Continue", QRect(20, 88, 290, 24), kStrStoryContinue);
+    k.ContinueLabel = MakeLabel(stg.Page1, "ContinueLabel", QRect(42, 112, 290, 20),
                                 PixelFont("Arial", 13), kGrey, Qt::AlignLeft);
-    k.NewStory = Radio(stg.Page1, "NewStory", QRect(20, 102, 290, 24), kStrStoryChooseNew);
+    k.NewStory = Radio(stg.Page1, "NewStory", QRect(20, 136, 290, 24), kStrStoryChooseNew);
     k.TextList = new QListWidget(stg.Page1);
     k.TextList->setObjectName(QStringLiteral("TextList"));
-    k.TextList->setGeometry(20, 132, 300, 270);
+    k.TextList->setGeometry(20, 166, 300, 240);
     k.TextList->setFont(PixelFont("Arial", 13));
     k.TextList->setItemDelegate(new StoryDelegate(k.TextList));
     k.TextList->setUniformItemSizes(true);

@@ -12,6 +12,7 @@
 #include "gui/course/chapter_views.h"
 #include "gui/review/builder_view.h"
 #include "gui/review/review_course.h"
+#include "gui/review/wiz_result_view.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/sounds.h"
@@ -134,8 +135,9 @@ int TRevision::Run() {
   picture.ViewName = "ReviPic";
   TRevisionView menu;
   TChapterView& frame = ChapterView();
+  TFormView* left = &picture;
   for (;;) {
-    frame.AttachedView1 = &picture;
+    frame.AttachedView1 = left;
     frame.AttachedView2 = &menu;
     BookForm()->Title->SetCaption(ToQString(Str(kStrReviewTitle)));
     const int activity = frame.Execute();
@@ -145,6 +147,8 @@ int TRevision::Run() {
     if (activity == 0 || ApplicationTerminated()) break;
     RunActivity(activity, menu);
     if (ApplicationTerminated()) break;
+    // After a wizard drill its results stand beside the menu once.
+    left = frame.AttachedView1 == &WizResultView() ? frame.AttachedView1 : &picture;
   }
   CurrentUser().SaveUser();
   return 0;

@@ -25,7 +25,7 @@ QWidget* PreviewPage(QStackedWidget* stack, const char* name, int title, int sam
   auto* page = new TPanel(stack, name);
   page->SetColor(paper);
   MakeLabel(page, "PreviewCaption", QPoint(10, 8), PixelFont("Arial", 13, true), kInk, title);
-  MakeLabel(page, "PreviewSample", QRect(10, 32, 278, 110), PixelFont("Times New Roman", 16), kInk,
+  MakeLabel(page, "PreviewSample", QRect(10, 32, 278, 100), PixelFont("Times New Roman", 16), kInk,
             Qt::AlignLeft | Qt::TextWordWrap, sample);
   stack->addWidget(page);
   return page;
@@ -37,27 +37,27 @@ TBuilderStg::TBuilderStg() : TStorageForm("BuilderStg") {
   LeftPage = AddPanel("LeftPage", kPageWidth, kPageHeight);
   RightPage = AddPanel("RightPage", kPageWidth, kPageHeight);
 
-  KeysTitle = MakeLabel(LeftPage, "KeysTitle", QPoint(20, 24), PixelFont("Arial", 18, true), kInk,
+  KeysTitle = MakeLabel(LeftPage, "KeysTitle", QPoint(20, 58), PixelFont("Arial", 18, true), kInk,
                         kStrWizardKeysTitle);
   KeyLbl =
-      MakeLabel(LeftPage, "KeyLbl", QPoint(20, 52), PixelFont("Arial", 14), kInk, kStrWizardKeyLbl);
+      MakeLabel(LeftPage, "KeyLbl", QPoint(20, 84), PixelFont("Arial", 14), kInk, kStrWizardKeyLbl);
   auto* keyGroup = new QButtonGroup(LeftPage);
-  CurrentKeys = Radio(LeftPage, "CurrentKeys", QRect(24, 78, 230, 24), kStrWizardCurrentKeys);
-  StudiedKeys = MakeLabel(LeftPage, "StudiedKeys", QRect(44, 102, 280, 20),
+  CurrentKeys = Radio(LeftPage, "CurrentKeys", QRect(24, 104, 230, 22), kStrWizardCurrentKeys);
+  StudiedKeys = MakeLabel(LeftPage, "StudiedKeys", QRect(44, 126, 280, 18),
                           PixelFont("Courier New", 14, true), kDarkRed, Qt::AlignLeft);
   DifficultKeys =
-      Radio(LeftPage, "DifficultKeys", QRect(24, 124, 280, 24), kStrWizardDifficultKeys);
-  DifKeys = MakeLabel(LeftPage, "DifKeys", QRect(44, 148, 280, 20),
+      Radio(LeftPage, "DifficultKeys", QRect(24, 144, 280, 22), kStrWizardDifficultKeys);
+  DifKeys = MakeLabel(LeftPage, "DifKeys", QRect(44, 166, 280, 18),
                       PixelFont("Courier New", 14, true), kDarkRed, Qt::AlignLeft);
-  ChooseKeys = Radio(LeftPage, "ChooseKeys", QRect(24, 170, 200, 24), kStrWizardChooseKeys);
+  ChooseKeys = Radio(LeftPage, "ChooseKeys", QRect(24, 186, 200, 22), kStrWizardChooseKeys);
   YourKeys = new QLineEdit(LeftPage);
   YourKeys->setObjectName(QStringLiteral("YourKeys"));
   YourKeys->setFont(PixelFont("Courier New", 14));
-  YourKeys->setGeometry(226, 170, 96, 24);
+  YourKeys->setGeometry(226, 185, 96, 24);
   YourKeys->setMaxLength(40);
   for (QRadioButton* r : {CurrentKeys, DifficultKeys, ChooseKeys}) keyGroup->addButton(r);
   DiffKeysTitle =
-      MakeLabel(LeftPage, "DiffKeysTitle", QRect(10, 214, 310, 22), PixelFont("Arial", 13, true),
+      MakeLabel(LeftPage, "DiffKeysTitle", QRect(10, 218, 310, 22), PixelFont("Arial", 13, true),
                 kInk, Qt::AlignHCenter, kStrWizardDiffKeysTitle);
 
   MethodTitle = MakeLabel(RightPage, "MethodTitle", QPoint(20, 24), PixelFont("Arial", 18, true),
@@ -74,7 +74,7 @@ TBuilderStg::TBuilderStg() : TStorageForm("BuilderStg") {
 
   Preview = new QStackedWidget(RightPage);
   Preview->setObjectName(QStringLiteral("Preview"));
-  Preview->setGeometry(20, 200, 298, 150);
+  Preview->setGeometry(20, 192, 298, 136);
   PreviewPage(Preview, "Page1", kStrPreviewWordsTitle, kStrPreviewWordsText, QColor(236, 246, 236));
   PreviewPage(Preview, "Page2", kStrPreviewCrazyTitle, kStrPreviewCrazyText, QColor(246, 240, 226));
   PreviewPage(Preview, "Page3", kStrPreviewBubblesTitle, kStrPreviewBubblesText,

@@ -6,6 +6,7 @@
 
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTest>
 #include <functional>
 #include <memory>
 
@@ -13,7 +14,9 @@
 #include "core/records/difficult_keys.h"
 #include "core/records/user.h"
 #include "core/shell/program_settings.h"
+#include "gui/exercises/event_registry.h"
 #include "gui/exercises/event_views.h"
+#include "gui/exercises/view_canvas_widget.h"
 #include "gui/gui_support.h"
 #include "gui/review/builder_view.h"
 #include "gui/review/choose_text_view.h"
@@ -21,6 +24,7 @@
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/storage/builder_stg.h"
+#include "gui/storage/event_view_stg.h"
 #include "gui/storage/storage_forms.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
@@ -39,6 +43,7 @@ class ReviewPagesTest : public testing::Test {
     book = std::make_unique<TBookForm>();
     SetBookForm(book.get());
     CreateStorageForms();
+    RegisterEventPages();
     SetCurrentUser(std::make_unique<TUser>("Pat", true));
     CurrentUser().SetContents("Beginner.cnt");
     CurrentUser().BookMark.Chapter = 3;
@@ -47,6 +52,7 @@ class ReviewPagesTest : public testing::Test {
   }
   void TearDown() override {
     SetCurrentUser(nullptr);
+    UnregisterEventPages();
     DestroyStorageForms();
     SetBookForm(nullptr);
     book.reset();
@@ -145,7 +151,7 @@ TEST_F(ReviewPagesTest, StoryListWithTheStudentsOwnTexts) {
   const int chosen = Run(page, [&] {
     list->setCurrentRow(3);
     page.TextSelected();
-    EXPECT_TRUE(page.Preview->isVisible());
+    EXPECT_FALSE(page.Preview->isHidden());
     page.ButtonClick(QStringLiteral("Next"));
   });
   EXPECT_EQ(chosen, TChooseTextView::kNew);
@@ -178,8 +184,8 @@ TEST_F(ReviewPagesTest, TheWizardBuildsAWordDrillAndComparesTheKeys) {
               drillText = drill->Text().value_or("");
               QueryCloseCurrentView();
             });
-  event.Run();
-  EXPECT_TRUE(script.Done());
+  const int result = event.Run();
+  EXPECT_TRUE(script.Done()) << result << " " << (host.messages.empty() ? "" : host.messages[0].text);
   // Ten words with "e" for the one difficult key, all of lessons up to 3.
   int lines = 0;
   for (std::size_t at = 0; (at = drillText.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
