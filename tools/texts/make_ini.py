@@ -53,7 +53,7 @@ DefaultContents=Beginner.cnt
 LessonDuration=0
 ; Name of the review material used when a course names none (a .hdr file
 ; without its extension). Empty: none.
-DefaultWizard=Beginner
+DefaultWizard=
 
 ; The last student who signed in (written by the program).
 LastUser=

@@ -17,7 +17,7 @@ const QColor kInk(60, 44, 32);
 TPanel* ResultPanel() {
   TPanel* panel = StorageForms().EventViewStg->WizResultPanel;
   if (!panel->findChild<TLabel*>(QStringLiteral("WizardResultsLbl"))) {
-    MakeLabel(panel, "WizardResultsLbl", QRect(0, 40, 338, 30), PixelFont("Arial", 16, true), kInk,
+    MakeLabel(panel, "WizardResultsLbl", QRect(0, 62, 338, 30), PixelFont("Arial", 16, true), kInk,
               Qt::AlignHCenter, kStrWizardResults);
     MakeLabel(panel, "BeforeLbl", QRect(10, 175, 78, 24), PixelFont("Arial", 14, true), kInk,
               Qt::AlignRight, kStrWizardBefore);

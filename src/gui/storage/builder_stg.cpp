@@ -25,7 +25,7 @@ QWidget* PreviewPage(QStackedWidget* stack, const char* name, int title, int sam
   auto* page = new TPanel(stack, name);
   page->SetColor(paper);
   MakeLabel(page, "PreviewCaption", QPoint(10, 8), PixelFont("Arial", 13, true), kInk, title);
-  MakeLabel(page, "PreviewSample", QRect(10, 32, 278, 100), PixelFont("Times New Roman", 16), kInk,
+  MakeLabel(page, "PreviewSample", QRect(10, 32, 278, 88), PixelFont("Times New Roman", 16), kInk,
             Qt::AlignLeft | Qt::TextWordWrap, sample);
   stack->addWidget(page);
   return page;
@@ -60,21 +60,21 @@ TBuilderStg::TBuilderStg() : TStorageForm("BuilderStg") {
       MakeLabel(LeftPage, "DiffKeysTitle", QRect(10, 218, 310, 22), PixelFont("Arial", 13, true),
                 kInk, Qt::AlignHCenter, kStrWizardDiffKeysTitle);
 
-  MethodTitle = MakeLabel(RightPage, "MethodTitle", QPoint(20, 24), PixelFont("Arial", 18, true),
+  MethodTitle = MakeLabel(RightPage, "MethodTitle", QPoint(20, 58), PixelFont("Arial", 18, true),
                           kInk, kStrWizardMethodTitle);
-  MethodLbl = MakeLabel(RightPage, "MethodLbl", QPoint(20, 52), PixelFont("Arial", 14), kInk,
+  MethodLbl = MakeLabel(RightPage, "MethodLbl", QPoint(20, 84), PixelFont("Arial", 14), kInk,
                         kStrWizardMethodLbl);
   auto* methodGroup = new QButtonGroup(RightPage);
-  Keyboard = Radio(RightPage, "Keyboard", QRect(24, 78, 280, 24), kStrWizardKeyboard);
-  CrazySentences = Radio(RightPage, "CrazySentences", QRect(24, 104, 280, 24), kStrWizardCrazy);
-  BubblesGame = Radio(RightPage, "BubblesGame", QRect(24, 130, 280, 24), kStrWizardBubbles);
-  WordTrisGame = Radio(RightPage, "WordTrisGame", QRect(24, 156, 280, 24), kStrWizardWordTris);
+  Keyboard = Radio(RightPage, "Keyboard", QRect(24, 104, 280, 22), kStrWizardKeyboard);
+  CrazySentences = Radio(RightPage, "CrazySentences", QRect(24, 128, 280, 22), kStrWizardCrazy);
+  BubblesGame = Radio(RightPage, "BubblesGame", QRect(24, 152, 280, 22), kStrWizardBubbles);
+  WordTrisGame = Radio(RightPage, "WordTrisGame", QRect(24, 176, 280, 22), kStrWizardWordTris);
   for (QRadioButton* r : {Keyboard, CrazySentences, BubblesGame, WordTrisGame})
     methodGroup->addButton(r);
 
   Preview = new QStackedWidget(RightPage);
   Preview->setObjectName(QStringLiteral("Preview"));
-  Preview->setGeometry(20, 192, 298, 136);
+  Preview->setGeometry(20, 206, 298, 124);
   PreviewPage(Preview, "Page1", kStrPreviewWordsTitle, kStrPreviewWordsText, QColor(236, 246, 236));
   PreviewPage(Preview, "Page2", kStrPreviewCrazyTitle, kStrPreviewCrazyText, QColor(246, 240, 226));
   PreviewPage(Preview, "Page3", kStrPreviewBubblesTitle, kStrPreviewBubblesText,
