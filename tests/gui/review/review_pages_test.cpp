@@ -185,7 +185,8 @@ TEST_F(ReviewPagesTest, TheWizardBuildsAWordDrillAndComparesTheKeys) {
               QueryCloseCurrentView();
             });
   const int result = event.Run();
-  EXPECT_TRUE(script.Done()) << result << " " << (host.messages.empty() ? "" : host.messages[0].text);
+  EXPECT_TRUE(script.Done()) << result << " "
+                             << (host.messages.empty() ? "" : host.messages[0].text);
   // Ten words with "e" for the one difficult key, all of lessons up to 3.
   int lines = 0;
   for (std::size_t at = 0; (at = drillText.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
