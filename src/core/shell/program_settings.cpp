@@ -8,6 +8,7 @@
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
+#include "core/shell/user_folders.h"
 #include "core/shell/version.h"
 
 namespace tq {
@@ -16,13 +17,6 @@ namespace {
 constexpr const char* kGeneral = "General Settings";
 constexpr const char* kCommon = "Common Settings";
 constexpr const char* kLayoutsSection = "Keyboard Layouts";
-
-std::string DefaultWindowsDir() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && *xdg) return std::string(xdg) + "/tapquill/";
-  const char* home = std::getenv("HOME");
-  return std::string(home ? home : ".") + "/.config/tapquill/";
-}
 
 // A data path that cannot be expanded falls back to one fixed folder. On
 // systems with drive letters that is a folder on drive C:; here it is a
@@ -70,13 +64,24 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
   BuildYear = kBuildYear;
   programDir_ = IncludeTrailingBackslash(paths.programDir.empty() ? ".\\" : paths.programDir);
   std::string windowsDir =
-      IncludeTrailingBackslash(paths.windowsDir.empty() ? DefaultWindowsDir() : paths.windowsDir);
+      IncludeTrailingBackslash(paths.windowsDir.empty() ? UserConfigFolder() : paths.windowsDir);
+  const std::string userDataDir =
+      IncludeTrailingBackslash(userDataDir_.empty() ? UserDataFolder() : userDataDir_);
 
   // This platform has no removable or network drive letters: the program's
-  // own setup file comes first, then a per-machine one.
+  // own setup file comes first, then a per-machine one. A program directory
+  // that must not be written keeps no setup file the program writes: the
+  // per-machine one is used, and one shipped in the program directory is
+  // only its starting point.
   std::string setupPath = programDir_ + "KLSetup.ini";
-  if (!FileExists(setupPath) && FileExists(windowsDir + "KLSetup.ini"))
+  if (readOnlyProgram_) {
+    ForceDirectories(windowsDir);
+    const std::string own = windowsDir + "KLSetup.ini";
+    if (!FileExists(own) && FileExists(setupPath)) CopyFileTo(setupPath, own);
+    setupPath = own;
+  } else if (!FileExists(setupPath) && FileExists(windowsDir + "KLSetup.ini")) {
     setupPath = windowsDir + "KLSetup.ini";
+  }
 
   setup_ = std::make_unique<TIniFile>(setupPath);
   std::string dataPath = setup_->ReadString(kGeneral, "DataPath");
@@ -97,7 +102,7 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
       dataPath = setup_->ReadString(kGeneral, "DataPath");
   }
 
-  if (dataPath.empty()) dataPath = programDir_;
+  if (dataPath.empty()) dataPath = readOnlyProgram_ ? userDataDir : programDir_;
   dataPath = ExpandEnvironment(dataPath).substr(0, 199);
   if (dataPath.find('%') != std::string::npos) dataPath = FallbackDataPath();
   DataPath = IncludeTrailingBackslash(dataPath);
@@ -106,7 +111,16 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
   std::string commonPath = DataPath + "KLCommon.ini";
   if (!FileExists(commonPath)) {
     TIniFile local(programDir_ + "KLCommon.ini");
-    if (local.ReadString(kCommon, "CDROMRelease") != "1") {
+    if (readOnlyProgram_) {
+      // The per-user data folder is where a read-only program keeps its
+      // records; only a folder an administrator named can be unreachable.
+      if (DataPath != userDataDir) {
+        GetHost().ShowMessage(MessageKind::Warning, Str(kStrWarning2981),
+                              DataPath + Str(kStrNetworkDown) + "\r" + Str(kStrLocalDirectory) +
+                                  "\r" + Str(kStrRunNetsetup));
+        DataPath = userDataDir;
+      }
+    } else if (local.ReadString(kCommon, "CDROMRelease") != "1") {
       GetHost().ShowMessage(MessageKind::Warning, Str(kStrWarning2981),
                             DataPath + Str(kStrNetworkDown) + "\r" + Str(kStrLocalDirectory) +
                                 "\r" + Str(kStrRunNetsetup));
@@ -162,7 +176,7 @@ void TProgramSettings::Load() {
   DisablePrintReport = Flag(ReadCommon("DisablePrintReport"));
   DisableSettingsPage = Flag(ReadCommon("DisableSettingsPage"));
   RemoveInternetLinks = Flag(ReadCommon("RemoveInternetLinks"));
-  CDRomRelease = Flag(ReadCommon("CDRomRelease"));
+  CDRomRelease = Flag(ReadCommon("CDRomRelease")) || readOnlyProgram_;
   SecuredMode = Flag(ReadCommon("SecuredMode"));
   if (SecuredMode) RemoveInternetLinks = true;
   DefaultWizard = ReadSetup("DefaultWizard");

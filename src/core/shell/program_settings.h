@@ -27,6 +27,15 @@ struct SettingsPaths {
 class TProgramSettings {
  public:
   TProgramSettings() = default;
+  // Before Create: the program directory must not be written (an installed
+  // program). The setup file then goes to the Windows directory, the data
+  // directory defaults to userDataDir (empty: ~/.local/share/tapquill/), and
+  // the shared INI files come from the program directory as in a CD-ROM
+  // release.
+  void SetReadOnlyProgram(const std::string& userDataDir = {}) {
+    readOnlyProgram_ = true;
+    userDataDir_ = userDataDir;
+  }
   // Locates and opens the INI files, repairing the setup file when it
   // belongs to another language edition. Problems are reported; the object
   // is always usable.
@@ -82,9 +91,12 @@ class TProgramSettings {
   std::string CommonIniPath() const { return common_ ? common_->FileName() : std::string(); }
   std::string KeybIniPath() const { return keyb_ ? keyb_->FileName() : std::string(); }
   const std::string& ProgramDir() const { return programDir_; }
+  bool ReadOnlyProgram() const { return readOnlyProgram_; }
 
  private:
   std::string programDir_ = ".\\";
+  bool readOnlyProgram_ = false;
+  std::string userDataDir_;
   std::unique_ptr<TIniFile> setup_, common_, keyb_;
 };
 

@@ -1,10 +1,13 @@
 #include "gui/shell/application.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <memory>
 
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
+#include "core/shell/user_folders.h"
 #include "gui/exercises/event_registry.h"
 #include "gui/review/builder_view.h"
 #include "gui/review/choose_text_view.h"
@@ -62,7 +65,15 @@ int RunApplication(int argc, char** argv) {
   QtHost host;
   SetHost(&host);
   StartOptions options;
-  options.programDir = QCoreApplication::applicationDirPath().toStdString();
+  const QString exeDir = QCoreApplication::applicationDirPath();
+  // Built, the material lies beside the program; installed, in share/tapquill.
+  QString programDir = exeDir;
+  if (!QFileInfo::exists(exeDir + QStringLiteral("/KLDef.ini")))
+    programDir = QDir::cleanPath(exeDir + QStringLiteral("/../share/tapquill"));
+  options.programDir = programDir.toStdString();
+  options.readOnlyProgram =
+      IsReadOnlyProgramDir(options.programDir, exeDir.toStdString()) ||
+      QCoreApplication::arguments().contains(QLatin1String(kPerUserDataOption));
   const int rc = RunProgram(options);
   SetHost(nullptr);
   return rc;

@@ -20,6 +20,7 @@
 #include "gui/course/chapter_views.h"
 #include "gui/course/study_pages.h"
 #include "gui/pages/about_view.h"
+#include "gui/pages/options_view.h"
 #include "gui/pages/sign_in_views.h"
 #include "gui/pages/titled_page.h"
 #include "gui/review/revision_view.h"
@@ -131,7 +132,10 @@ void ReadProgramDirectory(const StartOptions& options) {
   ResetStringTable();
   if (FileExists(kTranslationFile)) LoadTranslation(kTranslationFile);
   Settings() = TProgramSettings{};
+  if (options.readOnlyProgram) Settings().SetReadOnlyProgram();
   Settings().Create(SettingsPaths{".\\", options.windowsDir});
+  // A program that cannot write its own folder logs into its data folder.
+  if (options.readOnlyProgram) SetErrorLogPath(Settings().DataPath + "Errors.log");
   Settings().Load();
 }
 
@@ -189,8 +193,11 @@ bool ShowCover() {
     return false;
   }
   if (!FileExists(TUser::UserbasePath())) {
-    if (!MoveFileTo("UserBase.org", TUser::UserbasePath()))
-      ReportError(kErrorRenameUserbase, TUser::UserbasePath());
+    // The template stays in a program folder that must not be written.
+    const bool made = Settings().ReadOnlyProgram()
+                          ? CopyFileTo("UserBase.org", TUser::UserbasePath())
+                          : MoveFileTo("UserBase.org", TUser::UserbasePath());
+    if (!made) ReportError(kErrorRenameUserbase, TUser::UserbasePath());
   }
   return true;
 }
@@ -304,7 +311,7 @@ void TMain::MainLoop() {
       else if (menu == kMenuInfo)
         RunTitledPage(Str(kStrTabStatistics));
       else if (menu == kMenuOptions)
-        RunTitledPage(Str(kStrTabSettings));
+        RunOptions();
       else if (menu == kMenuLogo)
         RunAbout();
       else

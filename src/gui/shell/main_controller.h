@@ -23,7 +23,14 @@ struct StartOptions {
   // Where a per-machine setup file is looked for; empty: the user's
   // configuration folder.
   std::string windowsDir;
+  // The program directory must not be written: settings, records and the
+  // error log go to the per-user folders.
+  bool readOnlyProgram = false;
 };
+
+// The command-line option that runs a program from a writable folder as if
+// it were installed (its records in the per-user data folder).
+inline constexpr const char* kPerUserDataOption = "--per-user-data";
 
 class TMain {
  public:

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QThread>
 #include <cstdlib>
 
@@ -14,10 +16,15 @@
 #endif
 
 #include "core/shell/date_time.h"
+#include "core/shell/xkb_layouts.h"
 #include "gui/shell/qt_text.h"
+#include "gui/shell/wayland_keymap.h"
 
 namespace tq {
 namespace {
+
+// How long the desktop's settings tool may take to answer.
+constexpr int kToolTimeoutMs = 2000;
 
 QDateTime ToQDateTime(double dateTime) {
   DateParts p = DecodeDateTime(dateTime);
@@ -75,7 +82,53 @@ std::optional<QString> XkbLayoutOfServer() {
   return std::nullopt;
 }
 
+QString FileText(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The GNOME desktop's input sources, when its settings tool answers.
+std::optional<std::string> GnomeInputSources() {
+  if (QStandardPaths::findExecutable(QStringLiteral("gsettings")).isEmpty()) return std::nullopt;
+  QProcess gsettings;
+  gsettings.start(QStringLiteral("gsettings"),
+                  {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.input-sources"),
+                   QStringLiteral("sources")});
+  if (!gsettings.waitForFinished(kToolTimeoutMs)) {
+    gsettings.kill();
+    gsettings.waitForFinished(kToolTimeoutMs);
+    return std::nullopt;
+  }
+  if (gsettings.exitStatus() != QProcess::NormalExit || gsettings.exitCode() != 0)
+    return std::nullopt;
+  return XkbLayoutOfInputSources(gsettings.readAllStandardOutput().toStdString());
+}
+
 }  // namespace
+
+std::optional<std::string> ActiveXkbLayout(LayoutSource* source) {
+  auto found = [source](LayoutSource from, std::optional<std::string> layout) {
+    if (layout && source) *source = from;
+    return layout;
+  };
+  // The display server the program runs on knows best: the X server's
+  // layout, or the keymap the Wayland compositor sends.
+  if (std::optional<QString> x11 = XkbLayoutOfServer())
+    return found(LayoutSource::kX11, x11->section(',', 0, 0).trimmed().toStdString());
+  if (std::optional<std::string> keymap = WaylandKeymapText())
+    if (auto layout = XkbLayoutOfKeymap(*keymap)) return found(LayoutSource::kWayland, layout);
+  // Then what the desktop's settings and the system's configuration say.
+  if (auto layout = GnomeInputSources()) return found(LayoutSource::kDesktopSettings, layout);
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (auto layout =
+          XkbLayoutOfKdeConfig(FileText(config + QStringLiteral("/kxkbrc")).toStdString()))
+    return found(LayoutSource::kDesktopSettings, layout);
+  if (auto layout = XkbLayoutOfKeyboardConfig(
+          FileText(QStringLiteral("/etc/default/keyboard")).toStdString()))
+    return found(LayoutSource::kSystemConfig, layout);
+  if (source) *source = LayoutSource::kNone;
+  return std::nullopt;
+}
 
 std::optional<std::string> LayoutIdOfXkbName(const QString& xkbLayout) {
   QString first = xkbLayout.section(',', 0, 0).trimmed().toLower();
@@ -136,18 +189,9 @@ std::string QtHost::LongTimeText(double dateTime) {
 }
 
 std::optional<std::string> QtHost::KeyboardLayoutId() {
-  // The layout the X server uses; the system's keyboard configuration when
-  // no X server answers.
-  if (std::optional<QString> layout = XkbLayoutOfServer()) return LayoutIdOfXkbName(*layout);
-  QFile conf(QStringLiteral("/etc/default/keyboard"));
-  if (conf.open(QIODevice::ReadOnly)) {
-    for (const QByteArray& line : conf.readAll().split('\n')) {
-      const QByteArray l = line.trimmed();
-      if (l.startsWith("XKBLAYOUT="))
-        return LayoutIdOfXkbName(QString::fromLocal8Bit(l.mid(10)).remove(QLatin1Char('"')));
-    }
-  }
-  return std::nullopt;
+  std::optional<std::string> layout = ActiveXkbLayout();
+  if (!layout) return std::nullopt;
+  return LayoutIdOfXkbName(QString::fromStdString(*layout));
 }
 
 int QtHost::ScreenWidth() {

@@ -1,6 +1,6 @@
 #pragma once
 // The Host of the running program: Qt message boxes, the system clock, the
-// event pump, the X keyboard layout and the primary screen.
+// event pump, the desktop's keyboard layout and the primary screen.
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -34,6 +34,14 @@ class QtHost : public Host {
   QPointer<QWidget> parent_;
   QElapsedTimer clock_;
 };
+
+// Where the active keyboard layout was found.
+enum class LayoutSource { kNone, kX11, kWayland, kDesktopSettings, kSystemConfig };
+
+// The XKB code of the active keyboard layout ("de"): the X server's, else
+// the Wayland compositor's keymap, else the desktop's input-source settings
+// (GNOME, KDE), else /etc/default/keyboard; nothing when none answers.
+std::optional<std::string> ActiveXkbLayout(LayoutSource* source = nullptr);
 
 // The Windows layout identifier of an XKB layout name ("us" -> "00000409").
 std::optional<std::string> LayoutIdOfXkbName(const QString& xkbLayout);

@@ -3,7 +3,6 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLibrary>
 #include <QStandardPaths>
 #include <array>
@@ -41,8 +40,13 @@ SoundBackend* LoadModule() {
   static bool tried = false;
   if (tried) return backend.get();
   tried = true;
-  QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(kSoundModuleName));
+  // Beside the program in its build folder; in lib/tapquill when installed.
+  const QDir bin(QCoreApplication::applicationDirPath());
+  QLibrary module;
   module.setLoadHints(QLibrary::PreventUnloadHint);
+  module.setFileName(bin.filePath(QString::fromLatin1(kSoundModuleName)));
+  if (!module.load())
+    module.setFileName(bin.filePath(QStringLiteral("../lib/tapquill/") + kSoundModuleName));
   auto entry = reinterpret_cast<SoundBackendEntry>(module.resolve(kSoundBackendEntry));
   if (entry) backend.reset(entry());
   return backend.get();

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "core/files/paths.h"
 #include "core/shell/errors.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
@@ -210,6 +211,84 @@ TEST_F(SettingsTest, CdRomReleaseCopiesTheUserBaseTemplate) {
   TProgramSettings s = Make();
   EXPECT_EQ(s.CommonIniPath(), prog / "KLCommon.ini");  // read from the program directory
   EXPECT_EQ(ReadFile(data / "sub/Userbase.kl4"), "template");
+}
+
+}  // namespace
+}  // namespace tq
+
+namespace tq {
+namespace {
+
+// A program directory that must not be written: the setup file and the data
+// live in the per-user folders, the shared INI files come from the program.
+class ReadOnlyProgramTest : public SettingsTest {
+ protected:
+  TProgramSettings MakeReadOnly() {
+    WriteFile(prog / "UserBase.org", "template");
+    TProgramSettings s;
+    s.SetReadOnlyProgram(userData / "data/");
+    s.Create({prog.path(), windows / "config/"});
+    s.Load();
+    return s;
+  }
+  TempDir userData;
+};
+
+TEST_F(ReadOnlyProgramTest, FirstStartMakesThePerUserFolders) {
+  TProgramSettings s = MakeReadOnly();
+  EXPECT_EQ(s.SetupIniPath(), windows / "config/KLSetup.ini");
+  EXPECT_TRUE(FileExists(s.SetupIniPath()));
+  EXPECT_EQ(s.DataPath, userData / "data" + "/");
+  EXPECT_EQ(ReadFile(userData / "data" + "/Userbase.kl4"), "template");
+  EXPECT_EQ(s.CommonIniPath(), prog / "KLCommon.ini");
+  EXPECT_EQ(s.KeyboardLayouts.size(), 3u);
+  EXPECT_TRUE(host.messages.empty());
+  s.Save();
+  EXPECT_FALSE(FileExists(prog / "KLSetup.ini"));
+}
+
+TEST_F(ReadOnlyProgramTest, ASetupFileOfTheProgramIsOnlyTheStartingPoint) {
+  Setup("PlayTheme=0\r\nLastUser=Somebody\r\n");
+  const std::string shipped = ReadFile(prog / "KLSetup.ini");
+  TProgramSettings s = MakeReadOnly();
+  EXPECT_EQ(s.SetupIniPath(), windows / "config/KLSetup.ini");
+  EXPECT_FALSE(s.PlayTheme);
+  s.LastUser = "Pat";
+  s.Save();
+  EXPECT_EQ(ReadFile(prog / "KLSetup.ini"), shipped);
+  EXPECT_NE(ReadFile(s.SetupIniPath()).find("LastUser=Pat"), std::string::npos);
+}
+
+TEST_F(ReadOnlyProgramTest, AnExistingUserBaseIsKept) {
+  ForceDirectories(userData / "data");
+  WriteFile(userData / "data" + "/Userbase.kl4", "students");
+  TProgramSettings s = MakeReadOnly();
+  EXPECT_EQ(ReadFile(userData / "data" + "/Userbase.kl4"), "students");
+}
+
+TEST_F(ReadOnlyProgramTest, AClassroomFolderStillServesAsDataPath) {
+  TempDir shared;
+  WriteFile(shared / "KLCommon.ini", "[General Settings]\r\nPlayTheme=0\r\n[Common Settings]\r\n");
+  WriteFile(shared / "KLKeyb.ini", "[Keyboard Layouts]\r\nGerman=german.kbd\r\n");
+  ForceDirectories(windows / "config");
+  WriteFile(windows / "config" + "/KLSetup.ini",
+            "[General Settings]\r\nLanguageID=UK\r\nDataPath=" + shared.path() + "\r\n");
+  TProgramSettings s = MakeReadOnly();
+  EXPECT_EQ(s.DataPath, IncludeTrailingBackslash(shared.path()));
+  EXPECT_TRUE(s.PlayThemeLocked);
+  EXPECT_EQ(s.KeyboardLayouts, std::vector<std::string>{"German"});
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ReadOnlyProgramTest, AnUnreachableClassroomFolderFallsBackToThePerUserFolder) {
+  ForceDirectories(windows / "config");
+  WriteFile(windows / "config" + "/KLSetup.ini",
+            "[General Settings]\r\nLanguageID=UK\r\nDataPath=/nonexistent/share\r\n");
+  TProgramSettings s = MakeReadOnly();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].caption, "Warning #2981");
+  EXPECT_EQ(s.DataPath, userData / "data" + "/");
+  EXPECT_TRUE(FileExists(userData / "data" + "/Userbase.kl4"));
 }
 
 }  // namespace
