@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "admin/admin.h"
+#include "admin/users_base.h"
 #include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
@@ -34,6 +35,12 @@ constexpr const char* kUsage =
     "                               accuracy, efficiency, rhythm, and each lesson's\n"
     "                               stored speed, accuracy and efficiency (empty where\n"
     "                               there is no result yet)\n"
+    "  report NAME --data DIR --pdf FILE [--program DIR] [--wpm]\n"
+    "  report --all --data DIR (--pdf FILE | --pdf-dir DIR) [--program DIR] [--wpm]\n"
+    "                               the study report as a PDF: one student, every\n"
+    "                               student into one file, or one file per student\n"
+    "                               (NAME.pdf); --program names the folder of the\n"
+    "                               course files (default: the current folder)\n"
     "DIR is the data folder that holds userbase.kl4. The base is only read.\n"
     "Exit status 2 for a missing or unreadable folder or base, 1 when another\n"
     "program keeps the base busy or the student is not found.\n";
@@ -314,6 +321,14 @@ int Export(const CommandArgs& args, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+int LoadStudents(const CommandArgs& args, std::vector<std::unique_ptr<TUser>>& students,
+                 std::ostream& err) {
+  Base base;
+  const int code = LoadBase(args, base, err);
+  students = std::move(base.students);
+  return code;
+}
+
 int UsersCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << kUsage;
@@ -326,6 +341,7 @@ int UsersCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) 
   if (args[0] == "list") return List(args, out, err);
   if (args[0] == "show") return Show(args, out, err);
   if (args[0] == "export") return Export(args, out, err);
+  if (args[0] == "report") return ReportCommand(args, out, err);
   err << "tapquill-admin users: unknown command '" << args[0] << "'\n" << kUsage;
   return kExitUsage;
 }

@@ -12,12 +12,14 @@
 #include "gui/course/chapter_views.h"
 #include "gui/exercises/event_views.h"
 #include "gui/review/review_course.h"
+#include "gui/review/review_graph.h"
 #include "gui/review/wiz_result_view.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/sounds.h"
 #include "gui/storage/builder_stg.h"
 #include "gui/storage/storage_forms.h"
+#include "gui/widgets/graph.h"
 
 namespace tq {
 namespace {
@@ -77,6 +79,12 @@ void TBuilderView::ShowPage() {
   BorrowChildren(stg.LeftPage, book->LeftPage);
   BorrowChildren(stg.RightPage, book->RightPage);
   book->SetLayout(2);
+  // The eight places of the ranking; an empty place keeps an empty bar.
+  TGraph* graph = MakeDifficultyGraph(book->LeftPage, "DiffGraph", QRect(10, 242, 310, 180), 9);
+  for (const RankedKey& k : ranked)
+    graph->AddValue(k.Value > 0 ? std::string(1, k.Key) : std::string(), k.Value);
+  graph->show();
+  graph_ = graph;
   stg.Preview->setCurrentIndex(stg.CrazySentences->isChecked() ? 1 : 0);
 
   auto route = [this](QAbstractButton* button) {
@@ -107,6 +115,8 @@ void TBuilderView::ShowPage() {
 void TBuilderView::HidePage() {
   TBookForm* book = BookForm();
   connections_.Clear();
+  delete graph_;
+  graph_ = nullptr;
   book->OnKeyDown = nullptr;
   book->Next->OnClick = nullptr;
   book->Back->OnClick = nullptr;

@@ -2,10 +2,12 @@
 
 #include "core/records/difficult_keys.h"
 #include "core/shell/strings.h"
+#include "gui/review/review_graph.h"
 #include "gui/shell/book_form.h"
 #include "gui/storage/event_view_stg.h"
 #include "gui/storage/storage_forms.h"
 #include "gui/widgets/controls.h"
+#include "gui/widgets/graph.h"
 
 namespace tq {
 namespace {
@@ -39,7 +41,19 @@ void TWizResultView::RecordAfter() {
 
 void TWizResultView::ShowPage() {
   TFormView::ShowPage();
-  BorrowChildren(ResultPanel(), BookForm()->LeftPage);
+  QWidget* page = BookForm()->LeftPage;
+  BorrowChildren(ResultPanel(), page);
+  auto* before = MakeDifficultyGraph(page, "BeforeGraph", QRect(93, 115, 247, 145), 9);
+  auto* after = MakeDifficultyGraph(page, "AfterGraph", QRect(93, 273, 247, 145), 9);
+  for (std::size_t i = 0; i < Comparison.Keys.size(); ++i) {
+    const std::string label(1, Comparison.Keys[i]);
+    before->AddValue(label, Comparison.Before[i]);
+    after->AddValue(label, Comparison.After[i]);
+  }
+  before->show();
+  after->show();
+  beforeGraph_ = before;
+  afterGraph_ = after;
 }
 
 void TWizResultView::HidePage() {

@@ -23,6 +23,7 @@
 #include "gui/pages/options_view.h"
 #include "gui/pages/sign_in_views.h"
 #include "gui/pages/titled_page.h"
+#include "gui/records/statistics_view.h"
 #include "gui/review/revision_view.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/form_view.h"
@@ -309,7 +310,7 @@ void TMain::MainLoop() {
       else if (menu == kMenuRevision)
         TRevision().Run();
       else if (menu == kMenuInfo)
-        RunTitledPage(Str(kStrTabStatistics));
+        RunStatistics();
       else if (menu == kMenuOptions)
         RunOptions();
       else if (menu == kMenuLogo)

@@ -26,6 +26,7 @@
 #include "gui/storage/builder_stg.h"
 #include "gui/storage/event_view_stg.h"
 #include "gui/storage/storage_forms.h"
+#include "gui/widgets/graph.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 
@@ -194,6 +195,33 @@ TEST_F(ReviewPagesTest, TheWizardBuildsAWordDrillAndComparesTheKeys) {
   EXPECT_NE(drillText.find('e'), std::string::npos);
   EXPECT_EQ(WizResultView().Comparison.Keys[0], 'e');
   EXPECT_GT(WizResultView().Comparison.Before[0], 50.0f);
+}
+
+TEST_F(ReviewPagesTest, ResultsPageShowsEachKeyBeforeAndAfter) {
+  for (int i = 0; i < 40; ++i) DifficultKeys().AddKeystroke('e', i % 2 == 0);
+  DifficultKeys().FoldNewCounts();
+  TWizResultView& view = WizResultView();
+  view.SetKeys("etx");
+  for (int i = 0; i < 200; ++i) DifficultKeys().AddKeystroke('e', false);
+  DifficultKeys().FoldNewCounts();
+  view.RecordAfter();
+  Run(view, [&] {
+    auto graphs = BookForm()->LeftPage->findChildren<TGraph*>();
+    ASSERT_EQ(graphs.size(), 2);
+    TGraph* before = BookForm()->LeftPage->findChild<TGraph*>(QStringLiteral("BeforeGraph"));
+    TGraph* after = BookForm()->LeftPage->findChild<TGraph*>(QStringLiteral("AfterGraph"));
+    ASSERT_TRUE(before && after);
+    EXPECT_EQ(before->Plot().Labels,
+              (std::vector<std::string>{"e", "t", "x", " ", " ", " ", " ", " "}));
+    ASSERT_EQ(before->Plot().Values.size(), 8u);
+    EXPECT_GT(before->Plot().Values[0], 50);
+    EXPECT_LT(after->Plot().Values[0], before->Plot().Values[0]);
+    for (std::size_t i = 1; i < 8; ++i) {
+      EXPECT_EQ(before->Plot().Values[i], 0) << i;
+      EXPECT_EQ(after->Plot().Values[i], 0) << i;
+    }
+  });
+  EXPECT_TRUE(BookForm()->LeftPage->findChildren<TGraph*>().isEmpty());
 }
 
 }  // namespace
