@@ -51,7 +51,9 @@ std::string TextOfLines(std::vector<std::string> lines) {
 // ---- the wizard page ----
 
 TBuilderView::TBuilderView() = default;
-TBuilderView::~TBuilderView() = default;
+TBuilderView::~TBuilderView() {
+  delete graph_.data();
+}
 
 void TBuilderView::ShowPage() {
   TFormView::ShowPage();
@@ -115,8 +117,7 @@ void TBuilderView::ShowPage() {
 void TBuilderView::HidePage() {
   TBookForm* book = BookForm();
   connections_.Clear();
-  delete graph_;
-  graph_ = nullptr;
+  delete graph_.data();
   book->OnKeyDown = nullptr;
   book->Next->OnClick = nullptr;
   book->Back->OnClick = nullptr;

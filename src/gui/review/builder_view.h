@@ -5,6 +5,7 @@
 // the choice into a word drill, crazy sentences or a game, runs that as a
 // nested event and then shows the before/after results page.
 
+#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -42,7 +43,7 @@ class TBuilderView : public TFormView {
 
  private:
   TConnections connections_;
-  QWidget* graph_ = nullptr;
+  QPointer<QWidget> graph_;
 };
 
 class TBuilderEvent : public StudyEvent {
