@@ -7,6 +7,7 @@
 #include "gui/exercises/event_views.h"
 #include "gui/exercises/keyboard_events.h"
 #include "gui/exercises/text_events.h"
+#include "gui/games/game_registry.h"
 #include "gui/storage/event_page_stg.h"
 
 namespace tq {
@@ -32,11 +33,13 @@ void RegisterEventPages() {
   events.Register("WORD", Creator<TWordEvent>());
   events.Register("NEWKEYS", Creator<TNewKeysEvent>());
   events.Register("KEYBOARD", Creator<TKeyboardEvent>());
+  RegisterGamePages();
 }
 
 void UnregisterEventPages() {
   // Other parts' event types stay registered.
   for (const char* type : kEventPageTypes) Events().Register(type, EventCreator());
+  UnregisterGamePages();
   DestroyEventPageStg();
 }
 

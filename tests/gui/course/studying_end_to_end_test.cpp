@@ -25,6 +25,7 @@
 #include "gui/course/welcome_views.h"
 #include "gui/exercises/keyboard_events.h"
 #include "gui/exercises/text_events.h"
+#include "gui/games/game_event.h"
 #include "gui/gui_support.h"
 #include "gui/pages/sign_in_views.h"
 #include "gui/pages/std_profile_view.h"
@@ -92,6 +93,12 @@ class Student : public QObject {
     TerminateApplication();
   }
 
+  static std::string Joined(const std::vector<std::string>& list) {
+    std::string all;
+    for (const std::string& e : list) all += e + " ";
+    return all;
+  }
+
   static std::string Describe() {
     TFormView* v = CurrentView();
     return v ? typeid(*v).name() : "no page";
@@ -151,6 +158,8 @@ class Student : public QObject {
       Drill(*drill);
     } else if (auto* text = dynamic_cast<TCustomTextEvent*>(v)) {
       Text(*text);
+    } else if (auto* game = dynamic_cast<TCustomGameEvent*>(v)) {
+      Game(*game);
     } else if (dynamic_cast<TEvent*>(v)) {
       Opened(v, "MESSAGE");
       Leave();
@@ -171,10 +180,25 @@ class Student : public QObject {
       resultSpeeds.push_back(ExercInfoView().Trends.Current.Speed);
     // The bookmark has selected the next exercise; after the last one the
     // "Next Lesson" row.
-    if (list->Current() == list->RowCount() && events.size() < 6)
-      return Fail("the lesson ended before its exercises were done");
-    if (events.size() > 6) return Fail("an exercise had to be done again");
+    if (list->Current() == list->RowCount() && events.size() < 7)
+      return Fail("the lesson ended before its exercises were done: " + Joined(events));
+    if (events.size() > 7) return Fail("an exercise had to be done again");
     QTest::keyClick(BookForm(), Qt::Key_Return);
+  }
+
+  // A game is played to its end: the first key starts it, its clock runs a
+  // tick a step until the sixth miss, and Enter goes on once "Game over."
+  // has stood its two seconds.
+  void Game(TCustomGameEvent& game) {
+    Opened(&game, "BUBBLES");
+    if (!game.Model() || game.Model()->State() == kGameNotStarted) return Char('x');
+    if (game.Model()->State() != kGameOver) {
+      host_.ticks += game.Model()->Interval();
+      host_.now += game.Model()->Interval() / 1000.0 * kSecond;
+      game.RunLoop();
+    } else if (!game.KeysBlocked()) {
+      Leave();
+    }
   }
 
   void Drill(TCustomKeyboardEvent& drill) {
@@ -252,8 +276,8 @@ TEST_F(StudyingEndToEndTest, LessonOneTypedThroughAndStoredInTheUserBase) {
   EXPECT_EQ(rc, TMain::kEnded);
   EXPECT_TRUE(student.Done());
   EXPECT_EQ(student.lessonTwoSeen, 1);
-  EXPECT_EQ(student.events,
-            (std::vector<std::string>{"MESSAGE", "NEWKEYS", "KEYBOARD", "WORD", "TEXT", "EXAM"}));
+  EXPECT_EQ(student.events, (std::vector<std::string>{"MESSAGE", "NEWKEYS", "KEYBOARD", "WORD",
+                                                      "TEXT", "BUBBLES", "EXAM"}));
   // The text's results were on the left page of the spread afterwards.
   ASSERT_FALSE(student.resultSpeeds.empty());
   for (const auto& m : host.messages) ADD_FAILURE() << "message box: " << m.text;
@@ -276,13 +300,13 @@ TEST_F(StudyingEndToEndTest, LessonOneTypedThroughAndStoredInTheUserBase) {
     EXPECT_FALSE(erin->IsExerciseDone(2, e)) << "2." << e;
   }
 
-  // Six pages of 2 min 50 s each: 3 minutes each, 170 s each in the
+  // Seven pages of 2 min 50 s each: 3 minutes each, 170 s each in the
   // lesson's seconds; going on to lesson 2 started its minutes afresh.
-  EXPECT_EQ(erin->StudyMinutes, 6 * kEventMinutes);
+  EXPECT_EQ(erin->StudyMinutes, 7 * kEventMinutes);
   EXPECT_EQ(erin->LessonMinutes, 0);
   // The lesson's seconds start from nothing, not from the record's "no
   // time yet" (-1).
-  EXPECT_EQ(erin->ChapterSeconds[1], 6 * static_cast<int>(kEventSeconds));
+  EXPECT_EQ(erin->ChapterSeconds[1], 7 * static_cast<int>(kEventSeconds));
   EXPECT_EQ(erin->ChapterSeconds[2], -1);
 
   // The exam was typed last: every word right in the end, so accuracy 100,
