@@ -11,6 +11,7 @@
 #include "core/shell/strings.h"
 #include "gui/course/chapter_views.h"
 #include "gui/exercises/event_views.h"
+#include "gui/games/game_event.h"
 #include "gui/review/review_course.h"
 #include "gui/review/review_graph.h"
 #include "gui/review/wiz_result_view.h"
@@ -230,6 +231,9 @@ int TBuilderEvent::RunBuilt(const BuiltReview& built) {
   event->Prepare(setup);
   if (typing) {
     if (auto* page = dynamic_cast<TEvent*>(event.get())) page->LoadText(TextOfLines(built.Lines));
+  } else if (built.Type == BuiltReview::WordTris) {
+    // The game's own word file does not exist: it plays the words found.
+    if (auto* game = dynamic_cast<TCustomGameEvent*>(event.get())) game->SetWords(built.Lines);
   }
   const int result = event->Run();
   if (typing) {

@@ -10,6 +10,7 @@
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 #include "gui/course/chapter_views.h"
+#include "gui/games/game_event.h"
 #include "gui/review/builder_view.h"
 #include "gui/review/review_course.h"
 #include "gui/review/wiz_result_view.h"
@@ -29,8 +30,10 @@ TRevisionStg& Stg() {
 
 constexpr const char* kStudiedVocabulary = "-stud-";
 
-// Runs an event of another part; a type nobody registered says so.
-int RunEvent(const char* type, const std::string& line, const EventSetup& setup) {
+// Runs an event of another part; a type nobody registered says so. A game
+// given words plays them instead of its word file.
+int RunEvent(const char* type, const std::string& line, const EventSetup& setup,
+             const std::vector<std::string>& words = {}) {
   std::unique_ptr<StudyEvent> event = Events().Create(type, line);
   if (!event) {
     GetHost().ShowMessage(MessageKind::Information, Str(kStrProgramTitle),
@@ -38,7 +41,27 @@ int RunEvent(const char* type, const std::string& line, const EventSetup& setup)
     return 0;
   }
   event->Prepare(setup);
+  if (!words.empty())
+    if (auto* game = dynamic_cast<TCustomGameEvent*>(event.get())) game->SetWords(words);
   return event->Run();
+}
+
+// The words of the studied keys for a game with the "Studied Keys"
+// vocabulary; none (after the message) before enough is studied.
+bool StudiedWords(std::vector<std::string>& words) {
+  const ReviewCourse course = LoadReviewCourse();
+  const std::string keys = course.Keys.StudiedKeys(course.Keys.CurrentLesson);
+  const ReviewMaterial material =
+      ChooseReviewMaterial("", course.WizardName, Settings().DefaultWizard);
+  TRevisionBuilder builder(material.IndexFileName, material.DataFileName);
+  if (!keys.empty() && builder.FindWords(keys, course.Keys.CurrentLesson,
+                                         TrisWordsPerKey(static_cast<int>(keys.size()))) > 0) {
+    words = builder.Results;
+    return true;
+  }
+  GetHost().ShowMessage(MessageKind::Information, Str(kStrProgramTitle),
+                        Str(kStrReviewNotStudiedEnough));
+  return false;
 }
 
 }  // namespace
@@ -168,9 +191,14 @@ int TRevision::RunActivity(int activity, const TRevisionView& choices) {
       return RunEvent("BUBBLES", "Bubb;Bubb;0;0", setup);
     }
     case kActivityWordTris:
-      return RunEvent("WORDTRIS", "Tris;Tris;0;" + choices.TrisVocabulary + ".vcb", setup);
-    case kActivityClouds:
-      return RunEvent("CLOUDS", "Event=Clouds;0;" + choices.CloudsVocabulary + ".vcb;True", setup);
+    case kActivityClouds: {
+      const bool tris = activity == kActivityWordTris;
+      const std::string& vocabulary = tris ? choices.TrisVocabulary : choices.CloudsVocabulary;
+      std::vector<std::string> words;
+      if (vocabulary == kStudiedVocabulary && !StudiedWords(words)) return 0;
+      return tris ? RunEvent("WORDTRIS", "Tris;Tris;0;" + vocabulary + ".vcb", setup, words)
+                  : RunEvent("CLOUDS", "Event=Clouds;0;" + vocabulary + ".vcb;True", setup, words);
+    }
     case kActivityWizard: {
       const ReviewCourse course = LoadReviewCourse();
       if (course.Loaded && course.WizardName.empty()) {
