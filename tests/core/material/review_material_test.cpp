@@ -119,7 +119,7 @@ TEST_F(ReviewMaterialTest, BundledCoursesReviewWithLearnedKeysOnly) {
 TEST_F(ReviewMaterialTest, AnEntryWithAKeyNotYetLearned) {
   Copy();
   // The first record is "a" words of lesson 1; "q" comes much later.
-  Patch("Beginner.dta", 1, "q");
+  Patch("Beginner.dta", 2, "q");
   const auto problems = CheckReviewMaterial(copy_.path(), "Beginner.cnt");
   ASSERT_FALSE(problems.empty());
   EXPECT_NE(problems[0].find("record 1"), std::string::npos) << problems[0];
