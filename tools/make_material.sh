@@ -10,6 +10,7 @@ python3 tools/keyboards/make_kbd.py
 python3 tools/texts/make_ini.py
 python3 tools/texts/make_texts.py
 python3 tools/courses/make_courses.py
+python3 tools/review/make_review.py
 python3 tools/sounds/make_sounds.py
 python3 tools/art/make_art.py
 python3 tools/art/contact_sheet.py

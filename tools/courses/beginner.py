@@ -14,7 +14,7 @@ practised in the text and the exam (see Course.practice_problems).
 
 import random
 
-from course_lib import Course, Lesson, exam_minimums, wrap_words, words_from
+from course_lib import Course, Event, Lesson, exam_minimums, wrap_words, words_from
 from words import all_words
 
 # Finger of every key of the US keyboard: 1-4 left little..index,
@@ -819,7 +819,12 @@ def build():
                 title = "Game: WordTris" if kind == "WORDTRIS" else "Game: Clouds"
                 lesson.add(title, 3, course.game(kind, 1, word_file, words, storm))
 
-        # 7. The exam closes the lesson: pass it to go on.
+        # 7. A lesson without a game offers the review wizard (from lesson 2,
+        # when there is something to look back on).
+        if not game and number >= 2:
+            lesson.add("Review", 3, Event("BUILDER", 1, "NIL"))
+
+        # 8. The exam closes the lesson: pass it to go on.
         i = number - 1
         lesson.add("Lesson exam", 3,
                    course.typed("EXAM", 1, p + "Exam.kls", plan["exam"], "FALSE",

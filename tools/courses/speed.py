@@ -355,7 +355,7 @@ def build():
         "Speed - faster and steadier",
         "For students who know the keyboard: paragraphs, texts and exams that grow longer and "
         "ask a little more each lesson, with games and story typing between.",
-        default_time=35, wizard="Beginner", loops=(2, 4, 1, 2))
+        default_time=35, wizard="Speed", loops=(2, 4, 1, 2))
     course.comments = [
         "Tapquill Speed course: ten lessons for students who already type by touch.",
         "Made by tools/courses/make_courses.py; edit the generator, not this file.",
@@ -386,6 +386,8 @@ def build():
         lesson.add(title, 5, course.game(kind, 1, word_file, None, storm))
         if number in STORY_LESSONS:
             lesson.add("Story typing", 8, Event("TEXT", 1, "ASK:*.exm", ["FALSE"]))
+        if number >= 2:
+            lesson.add("Review", 4, Event("BUILDER", 1, "NIL"))
         lesson.add("Exam", 6,
                    course.typed("EXAM", 1, p + "Exam.kls", flow(plan["exam"]), "FALSE", str(speed),
                                 str(accuracy), str(rhythm)))

@@ -1,10 +1,13 @@
 #include "core/exercises/event_text.h"
 
+#include "core/exercises/story_file.h"
 #include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/records/user.h"
 #include "core/shell/errors.h"
+#include "core/shell/host.h"
 #include "core/shell/program_settings.h"
+#include "core/shell/strings.h"
 
 namespace tq {
 namespace {
@@ -44,7 +47,16 @@ int LoadStory(const std::string& mask, EventText& text, TUser& student,
   } else {
     return chosen.result;
   }
+  // A student's own file may be anything: refuse what cannot be typed
+  // before reading it, and type a UTF-8 text in 1252.
+  const StoryFileKind kind = CheckStoryFile(student.StoryText);
+  if (kind != StoryFileKind::Text) {
+    GetHost().ShowMessage(MessageKind::Warning, Str(kStrProgramTitle),
+                          StoryFileMessage(kind, student.StoryText));
+    return kStoryBack;
+  }
   text.Text = ReadBody(student.StoryText);
+  if (text.Text) text.Text = StoryBodyToAnsi(*text.Text);
   return chosen.result;
 }
 

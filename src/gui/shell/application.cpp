@@ -9,6 +9,8 @@
 #include "core/shell/strings.h"
 #include "core/shell/user_folders.h"
 #include "gui/exercises/event_registry.h"
+#include "gui/review/builder_view.h"
+#include "gui/review/choose_text_view.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/navigate.h"
 #include "gui/shell/qt_host.h"
@@ -36,6 +38,8 @@ int RunProgram(const StartOptions& options) {
   auto book = std::make_unique<TBookForm>();
   SetBookForm(book.get());
   RegisterEventPages();
+  RegisterReviewEvents();
+  InstallStoryPage();
   auto navigate = std::make_unique<TNavigate>(book.get());
   TMain::SetNavigate(navigate.get());
 

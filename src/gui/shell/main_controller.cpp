@@ -24,6 +24,7 @@
 #include "gui/pages/sign_in_views.h"
 #include "gui/pages/titled_page.h"
 #include "gui/records/statistics_view.h"
+#include "gui/review/revision_view.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/form_view.h"
 #include "gui/shell/navigate.h"
@@ -307,7 +308,7 @@ void TMain::MainLoop() {
       if (menu == kMenuGuided)
         RunStudyingTab();
       else if (menu == kMenuRevision)
-        RunTitledPage(Str(kStrTabReview));
+        TRevision().Run();
       else if (menu == kMenuInfo)
         RunStatistics();
       else if (menu == kMenuOptions)

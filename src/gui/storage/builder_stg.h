@@ -1,5 +1,11 @@
 #pragma once
-// TBuilderStg: the panels of the review exercise builder page.
+// TBuilderStg: the controls of the review wizard page: the key choice and
+// the difficult-keys graph on the left page, the method choice and its
+// preview on the right.
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStackedWidget>
 
 #include "gui/storage/storage_form.h"
 
@@ -11,6 +17,25 @@ class TBuilderStg : public TStorageForm {
 
   TPanel* LeftPage;
   TPanel* RightPage;
+
+  TLabel* KeysTitle;
+  TLabel* KeyLbl;
+  QRadioButton* CurrentKeys;
+  TLabel* StudiedKeys;
+  QRadioButton* DifficultKeys;
+  TLabel* DifKeys;
+  QRadioButton* ChooseKeys;
+  QLineEdit* YourKeys;
+  TLabel* DiffKeysTitle;
+
+  TLabel* MethodTitle;
+  TLabel* MethodLbl;
+  QRadioButton* Keyboard;
+  QRadioButton* CrazySentences;
+  QRadioButton* BubblesGame;
+  QRadioButton* WordTrisGame;
+  // Pages "Page1" to "Page4": a sample of each method.
+  QStackedWidget* Preview;
 };
 
 }  // namespace tq

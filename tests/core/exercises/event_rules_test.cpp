@@ -183,11 +183,13 @@ TEST_F(EventTextTest, StoriesFromTheSelectionPage) {
   EXPECT_TRUE(SkipsPage(kStoryBack, page));
   EXPECT_EQ(page, kEventCancelled);
 
-  // A story that does not open leaves no text and says nothing.
+  // A story that vanished after the list was made is named in a message
+  // and typed by nobody.
   selection_ = {kStoryNew, "vanished.exm"};
-  EXPECT_EQ(Load("ASK:*.exm"), kStoryNew);
+  EXPECT_EQ(Load("ASK:*.exm"), kStoryBack);
   EXPECT_FALSE(text_.Text);
-  EXPECT_TRUE(host_.messages.empty());
+  ASSERT_EQ(host_.messages.size(), 1u);
+  EXPECT_EQ(host_.messages[0].text, "This story file can no longer be opened: vanished.exm");
 }
 
 TEST(StudyTime, StaysOnAPageCountTowardsTheLesson) {
