@@ -273,10 +273,12 @@ void TBookForm::LoadBookArtwork() {
     if (file.isEmpty()) continue;
     image->LoadFromFile(dir.filePath(file), true);
   }
-  // The pages show the paper picture through them, with its shading at the
-  // spine, instead of white rectangles on it.
+  // The two pages of the spread show the paper picture through them, with
+  // its shading at the spine, instead of white rectangles on it. The wide
+  // page stays white across the whole book: the fold must not run through
+  // what spans both pages.
   if (!Image4->Picture().isNull())
-    for (TPanel* page : {WidePage, LeftPage, RightPage}) page->SetTransparent();
+    for (TPanel* page : {LeftPage, RightPage}) page->SetTransparent();
   ReleaseFreedMemory();
 }
 
