@@ -14,10 +14,16 @@
 #endif
 
 #include "core/shell/date_time.h"
+#include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 
 namespace tq {
 namespace {
+
+// A message over a page that was just taken down stands over its still.
+void ShowBookStill(bool show) {
+  if (TBookForm* book = BookForm()) book->ShowStill(show);
+}
 
 QDateTime ToQDateTime(double dateTime) {
   DateParts p = DecodeDateTime(dateTime);
@@ -93,13 +99,18 @@ void QtHost::ShowMessage(MessageKind kind, const std::string& caption, const std
                            : kind == MessageKind::Warning ? QMessageBox::Warning
                                                           : QMessageBox::Information;
   QMessageBox box(icon, ToQString(caption), MessageText(text), QMessageBox::Ok, Parent());
+  ShowBookStill(true);
   box.exec();
+  ShowBookStill(false);
 }
 
 bool QtHost::AskYesNo(const std::string& caption, const std::string& text) {
   QMessageBox box(QMessageBox::Question, ToQString(caption), MessageText(text),
                   QMessageBox::Yes | QMessageBox::No, Parent());
-  return box.exec() == QMessageBox::Yes;
+  ShowBookStill(true);
+  const bool yes = box.exec() == QMessageBox::Yes;
+  ShowBookStill(false);
+  return yes;
 }
 
 QWidget* QtHost::Parent() const {
