@@ -16,7 +16,10 @@ The numeric keypad is present in every file but flagged hidden: it is drawn
 over the right-hand part of the keyboard only while one of its keys is lit.
 In the ordinary layouts it comes last, so the digit row wins every look-up
 (the first key in file order that types a character is the one shown).
-"numpad.kbd" lists the keypad first, which is what the keypad course needs.
+"numpad.kbd" lists the keypad first, which is what the keypad course needs,
+and shows it in its own place: the keypad keys are drawn, the main keys are
+hidden (drawn only while lit) except the space bar for the thumb, which ends
+before the keypad's zero.
 
 Run: python3 tools/keyboards/make_kbd.py   (writes into data/)
 """
@@ -272,21 +275,41 @@ def write_main_block(w, lay):
     w.key("key", 8, x_of(13.25), y4, width_of(1.75), KEY, "das", ["Ctrl"])
 
 
-def write_keypad(w, decimal):
-    w.comment("Numeric keypad: hidden keys, drawn over the right of the keyboard only")
-    w.comment("while one of them is lit. The ridge marks 5, the home of the middle finger.")
+def write_keypad(w, decimal, shown=False):
+    if shown:
+        w.comment("Numeric keypad, drawn in its own place at the right of the keyboard.")
+        w.comment("The ridge marks 5, the home of the middle finger.")
+    else:
+        w.comment("Numeric keypad: hidden keys, drawn over the right of the keyboard only")
+        w.comment("while one of them is lit. The ridge marks 5, the home of the middle finger.")
     for label, finger, col, row, wu, hr, extra in KEYPAD:
         x = x_of(KEYPAD_LEFT_UNITS + col)
         y = y_of(row)
         width = width_of(wu)
         height = height_of(hr)
-        flags = "h" + extra
+        flags = ("" if shown else "h") + extra
         if label == "ENTER":
-            w.key("enterkey", finger, x, y, width, height, flags + "a", [])
+            # Shown, the narrow keypad Enter takes the small label.
+            w.key("enterkey", finger, x, y, width, height, flags + "a" + ("s" if shown else ""),
+                  [])
         elif label == "DECIMAL":
             w.key("key", finger, x, y, width, height, flags, [decimal])
         else:
             w.key("key", finger, x, y, width, height, flags, [label])
+
+
+def keypad_course_line(line):
+    """A main-block line of the keypad course's layout: hidden, but the space
+    bar shown and shortened."""
+    if line.startswith("'"):
+        return line
+    fields = line.split(";")
+    if fields[0] == "spacekey":
+        fields[4] = str(x_of(KEYPAD_LEFT_UNITS) - int(fields[2]) - 12)
+        return ";".join(fields)
+    flags = fields[6]
+    fields[6] = "h" if flags == "-" else (flags if "h" in flags else flags + "h")
+    return ";".join(fields)
 
 
 def header(lay, name):
@@ -319,9 +342,13 @@ def write_file(name, lay, keypad_first=False, decimal=".", commadot=False):
     if keypad_first:
         w.comment("The keypad comes first here: a digit is looked up on the keypad before")
         w.comment("the digit row, so the keypad course lights the keypad keys.")
-        write_keypad(w, decimal)
+        write_keypad(w, decimal, shown=True)
         w.comment()
-        write_main_block(w, lay)
+        w.comment("The main keys, hidden: the keypad takes their place on the screen. The")
+        w.comment("space bar stays, shortened so that it ends before the keypad's zero.")
+        main = Writer()
+        write_main_block(main, lay)
+        w.lines += [keypad_course_line(line) for line in main.lines]
     else:
         write_main_block(w, lay)
         w.comment()

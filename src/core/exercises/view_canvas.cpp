@@ -126,6 +126,13 @@ void TViewCanvas::NextPage() {
   FormatText();
 }
 
+bool TViewCanvas::HasNextPage() const {
+  if (nextPageStart_ <= pageStart_) return false;
+  const std::size_t rest =
+      text_.find_first_not_of(" \t\r\n", static_cast<std::size_t>(nextPageStart_));
+  return rest != std::string::npos;
+}
+
 void TViewCanvas::ShowCursorOnce() {
   if (cursorMode_ != kWordModeOnce) return;
   cursorPending_ = true;

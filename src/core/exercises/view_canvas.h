@@ -36,6 +36,8 @@ class TViewCanvas : public TExerciseCanvas {
   int LinePosition() const { return linePosition_; }
   int PageStart() const { return pageStart_; }
   int NextPageStart() const { return nextPageStart_; }
+  // Whether words follow the page shown.
+  bool HasNextPage() const;
   bool CursorPending() const { return cursorPending_; }
   const std::string& Text() const { return text_; }
 

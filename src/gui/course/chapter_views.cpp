@@ -142,6 +142,8 @@ void TChapterView::ShowPage() {
 
 void TChapterView::HidePage() {
   TBookForm* book = BookForm();
+  // A lock message after the lesson page stands over its still.
+  book->KeepStill();
   book->OnKeyPress = nullptr;
   book->OnKeyDown = nullptr;
   if (routed_) {

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+
+#include <QWheelEvent>
 
 #include "core/exercises/event_time.h"
 #include "core/files/paths.h"
@@ -14,9 +17,30 @@
 #include "gui/shell/qt_text.h"
 #include "gui/shell/sounds.h"
 #include "gui/storage/event_page_stg.h"
+#include "gui/widgets/controls.h"
 
 namespace tq {
 namespace {
+
+// Turns the message's pages with the mouse wheel.
+class WheelPager : public QObject {
+ public:
+  WheelPager(QWidget* watched, std::function<void(int)> turn)
+      : QObject(watched), turn_(std::move(turn)) {
+    watched->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Wheel) return false;
+    const int dy = static_cast<QWheelEvent*>(event)->angleDelta().y();
+    if (dy != 0) turn_(dy < 0 ? 1 : -1);
+    return true;
+  }
+
+ private:
+  std::function<void(int)> turn_;
+};
 
 // Milliseconds of one clock tick (1/100000 day).
 constexpr double kMsPerTick = 86400000.0 / kTicksPerDay;
@@ -345,6 +369,14 @@ TMessageEvent::TMessageEvent(const std::string& eventLine) : TEvent(eventLine) {
   TextView = MakeControl<ViewCanvasWidget>(page);
   PictureImage = MakeControl<TImage>(page, "PictureImage");
   PictureLeft = Fields().MessagePictureLeft();
+  MoreLabel = MakeLabel(page, "MoreLabel", QPoint(0, 0), PointFont("Arial", 9, true),
+                        QColor(120, 100, 70), kStrMessageMore);
+  MoreLabel->hide();
+  WheelFilter = new WheelPager(TextView, [this](int direction) { TurnPage(direction); });
+}
+
+TMessageEvent::~TMessageEvent() {
+  delete MoreLabel;
 }
 
 void TMessageEvent::ShowPage() {
@@ -382,19 +414,53 @@ void TMessageEvent::ShowPage() {
     PictureImage->show();
     PictureImage->raise();
   }
-  TextView->setGeometry(left, kTextTop, std::max(1, width), std::max(1, h - kTextTop - kMargin));
+  // The text ends above the button console when it reaches the console's
+  // columns, and leaves a line for the sign that more follows.
+  int bottom = h - kMargin;
+  if (left + width > kConsoleCorner.left()) bottom = kConsoleCorner.top() - kMargin;
+  bottom -= kMoreLine;
+  TextView->setGeometry(left, kTextTop, std::max(1, width), std::max(1, bottom - kTextTop));
+  MoreLabel->move(left, bottom + 4);
   TViewCanvas& canvas = TextView->Canvas();
   canvas.SetCursorMode(TViewCanvas::kNoCursor);
+  PageStarts.assign(1, 0);
   canvas.SetText(Text().value_or(std::string()), 0);
+  TurnPage(0);
   TextView->show();
   TextView->raise();
   // A message is read, not typed: it is finished from the start.
   SetState(kEventFinished);
 }
 
+void TMessageEvent::TurnPage(int direction) {
+  TViewCanvas& canvas = TextView->Canvas();
+  if (direction > 0 && canvas.HasNextPage()) {
+    PageStarts.push_back(canvas.NextPageStart());
+    canvas.SetText(canvas.Text(), PageStarts.back());
+  } else if (direction < 0 && PageStarts.size() > 1) {
+    PageStarts.pop_back();
+    canvas.SetText(canvas.Text(), PageStarts.back());
+  }
+  TextView->Refresh();
+  const bool more = canvas.HasNextPage();
+  MoreLabel->setVisible(more || PageStarts.size() > 1);
+  MoreLabel->SetCaption(ToQString(Str(more ? kStrMessageMore : kStrMessageLastPage)));
+  MoreLabel->raise();
+}
+
+void TMessageEvent::KeyDown(int& key, ShiftState shift) {
+  if (shift == 0 && (key == kVkNext || key == kVkDown || key == kVkPrior || key == kVkUp)) {
+    TurnPage(key == kVkNext || key == kVkDown ? 1 : -1);
+    key = 0;
+    return;
+  }
+  TEvent::KeyDown(key, shift);
+}
+
 void TMessageEvent::HidePage() {
   TextView->hide();
   PictureImage->hide();
+  MoreLabel->hide();
   TEvent::HidePage();
 }
 

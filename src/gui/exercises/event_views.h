@@ -15,6 +15,7 @@
 // event factory, prepares it, runs it once and frees it.
 
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <optional>
 #include <string>
@@ -30,6 +31,7 @@
 namespace tq {
 
 class TImage;
+class TLabel;
 class ViewCanvasWidget;
 
 // Run states of an event.
@@ -165,12 +167,26 @@ class TMessageEvent : public TEvent {
   static constexpr int kTextTop = 50;
   static constexpr int kMaxTextWidth = 360;
   static constexpr int kTextLeftAlone = 130;
+  // The line under the text for the sign that more follows.
+  static constexpr int kMoreLine = 20;
+
+  // The console's corner of the wide page, which the text keeps clear of.
+  static constexpr QRect kConsoleCorner{525, 345, 193, 83};
 
   explicit TMessageEvent(const std::string& eventLine);
+  ~TMessageEvent() override;
   void ShowPage() override;
   void HidePage() override;
+  // Down, Page Down and the wheel page a long text forward; Up and Page Up
+  // back.
+  void KeyDown(int& key, ShiftState shift) override;
+  void TurnPage(int direction);
 
   bool PictureLeft = false;
+  // Where the pages shown so far begin; the last is the current page.
+  std::vector<int> PageStarts;
+  TLabel* MoreLabel;
+  QObject* WheelFilter;
   ViewCanvasWidget* TextView;
   TImage* PictureImage;
 };

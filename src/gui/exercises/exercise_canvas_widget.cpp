@@ -213,6 +213,9 @@ void ExerciseCanvasWidget::paintEvent(QPaintEvent* event) {
   for (std::size_t i = 0; i < bounds_.size(); ++i) {
     const QRect& b = bounds_[i];
     if (b.isEmpty() || !area.intersects(b) || !region.intersects(b)) continue;
+    // A line scrolled out above the display stays out: its descenders
+    // would reach into the top edge.
+    if (i < base_->Words.size() && base_->Words[i].Line < 1) continue;
     PaintWord(p, base_->PlanWord(static_cast<int>(i)));
   }
   PaintOverlay(p, region);

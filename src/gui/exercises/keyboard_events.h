@@ -29,7 +29,10 @@ class TCustomKeyboardEvent : public TCustomTypingEvent {
   static constexpr QRect kKeyboardPlace{30, 128, 502, 250};
   static constexpr QPoint kFeedbackPlace{420, 30};
   // The hands sit this far from the top-left corner of the book.
-  static constexpr QPoint kFingersOffset{80, 381};
+  static constexpr QPoint kFingersOffset{80, 371};
+  // The message of a finished drill covers the drilled keys at the top, not
+  // the finger's name under them nor the keyboard.
+  static constexpr QPoint kDrillMessagePlace{146, 2};
   static constexpr int kLampMargin = 6;
   static constexpr int kLampFrameHeight = 30;
 
@@ -64,6 +67,7 @@ class TCustomKeyboardEvent : public TCustomTypingEvent {
   void FingerChanged(int finger) override;
   void LampsChanged(int value, int count) override;
   void FeedbackChanged(int kind) override;
+  QPoint MessagePlace() const override { return kDrillMessagePlace; }
 
  private:
   struct KeyMarks {

@@ -1,5 +1,6 @@
 #include "gui/exercises/lcds.h"
 
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -10,6 +11,7 @@ namespace tq {
 
 namespace {
 
+constexpr int kCaptionMargin = 6;
 constexpr std::array<unsigned, 3> kLampColors = {kGreenLampColor, kYellowLampColor, kRedLampColor};
 
 QFont CaptionFont() {
@@ -53,6 +55,19 @@ void TTrafficLightLcd::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
   p.setRenderHint(QPainter::Antialiasing);
+  // The captions keep a margin to the right edge: a long one is drawn
+  // smaller rather than cut.
+  const int captionWidth = width() - LampRect(1).right() - 8 - kCaptionMargin;
+  QFont captionFont = font();
+  for (int points = captionFont.pointSize(); points > 6; --points) {
+    captionFont.setPointSize(points);
+    const QFontMetrics metrics(captionFont);
+    int widest = 0;
+    for (const QString& caption : captions_)
+      widest = std::max(widest, metrics.horizontalAdvance(caption));
+    if (widest <= captionWidth) break;
+  }
+  p.setFont(captionFont);
   for (int light = 1; light <= 3; ++light) {
     const QColor color = QColor::fromRgb(kLampColors[static_cast<std::size_t>(light - 1)]);
     const QRect lamp = LampRect(light);
@@ -68,7 +83,7 @@ void TTrafficLightLcd::paintEvent(QPaintEvent*) {
     const QString& caption = captions_[static_cast<std::size_t>(light - 1)];
     if (!caption.isEmpty()) {
       p.setPen(light == light_ ? color : QColor::fromRgb(kLampOutlineColor));
-      p.drawText(QRect(lamp.right() + 8, lamp.top(), width() - lamp.right() - 8, lamp.height()),
+      p.drawText(QRect(lamp.right() + 8, lamp.top(), captionWidth, lamp.height()),
                  Qt::AlignLeft | Qt::AlignVCenter, caption);
     }
   }

@@ -53,9 +53,13 @@ void TCustomTypingEvent::HidePage() {
   TTimedEvent::HidePage();
 }
 
+QPoint TCustomTypingEvent::MessagePlace() const {
+  return kMessagePlace;
+}
+
 void TCustomTypingEvent::OnStopped() {
   TEventPageStg* stg = EventPageStg();
-  stg->EventMsg->move(kMessagePlace);
+  stg->EventMsg->move(MessagePlace());
   stg->MsgLabel1->SetCaption(ToQString(Str(kStrExerciseCompleted)));
   stg->MsgLabel2->SetCaption(ToQString(Str(kStrPressEnterToContinue)));
   TTimedEvent::OnStopped();

@@ -39,6 +39,8 @@ class TCustomTypingEvent : public TTimedEvent {
  protected:
   // "Exercise completed." / "Press Enter to continue." over the page.
   void OnStopped() override;
+  // Where that message sits on the wide page.
+  virtual QPoint MessagePlace() const;
   // The model text's font: "Times New Roman" of the size, larger for a
   // student who chose large letters.
   static QFont TextFont(int points, int largePoints, bool bold);

@@ -19,6 +19,8 @@
 namespace tq {
 namespace {
 
+constexpr int kNumLockWidth = 470;
+
 TBookForm* g_bookForm = nullptr;
 
 // Decoding a picture passes through full-size copies of it; the allocator
@@ -29,7 +31,6 @@ void ReleaseFreedMemory() {
 #endif
 }
 
-const QColor kSilver(192, 192, 192);
 const QColor kMaroon(128, 0, 0);
 
 TImage* MakeImage(QWidget* parent, const char* name, QRect geometry, TImage::Painter painter,
@@ -129,6 +130,11 @@ void TBookForm::CreateBook() {
 
   TabRowPic = MakeImage(Book, "TabRowPic", QRect(0, 0, 779, 61), artwork::TabRow);
   Image4 = MakeImage(Book, "Image4", QRect(0, 61, 779, 469), artwork::Paper);
+  // In the wide layout one white sheet covers both pages of the paper
+  // picture, fold included, from edge to edge.
+  wideSheet_ = new TPanel(Book, "WideSheet");
+  wideSheet_->setGeometry(8, 61, 763, 454);
+  wideSheet_->hide();
   MenuGuided = MakeImage(Book, "MenuGuided", QRect(28, 18, 113, 43), artwork::LargeTab);
   MenuRevision = MakeImage(Book, "MenuRevision", QRect(141, 18, 114, 43), artwork::LargeTab);
   MenuInfo = MakeImage(Book, "MenuInfo", QRect(255, 18, 129, 43), artwork::LargeTab);
@@ -143,8 +149,8 @@ void TBookForm::CreateBook() {
   TitleGuided = MakeLabel(Book, "TitleGuided", QPoint(60, 31), large, Qt::white);
   TitleRevision = MakeLabel(Book, "TitleRevision", QPoint(174, 31), large, Qt::white);
   TitleInfo = MakeLabel(Book, "TitleInfo", QPoint(289, 31), large, Qt::white);
-  TitleLogo = MakeLabel(Book, "TitleLogo", QPoint(419, 33), small, kSilver);
-  TitleOptions = MakeLabel(Book, "TitleOptions", QPoint(484, 33), small, kSilver);
+  TitleLogo = MakeLabel(Book, "TitleLogo", QPoint(419, 33), small, Qt::white);
+  TitleOptions = MakeLabel(Book, "TitleOptions", QPoint(484, 33), small, Qt::white);
   TitleExit = MakeLabel(Book, "TitleExit", QPoint(681, 32), large, kMaroon);
   for (TLabel* title : {TitleGuided, TitleRevision, TitleInfo, TitleLogo, TitleOptions})
     title->SetShadow(true);
@@ -273,10 +279,12 @@ void TBookForm::LoadBookArtwork() {
     if (file.isEmpty()) continue;
     image->LoadFromFile(dir.filePath(file), true);
   }
-  // The pages show the paper picture through them, with its shading at the
-  // spine, instead of white rectangles on it.
+  // The two pages of the spread show the paper picture through them, with
+  // its shading at the spine, instead of white rectangles on it. The wide
+  // page stays white across the whole book: the fold must not run through
+  // what spans both pages.
   if (!Image4->Picture().isNull())
-    for (TPanel* page : {WidePage, LeftPage, RightPage}) page->SetTransparent();
+    for (TPanel* page : {LeftPage, RightPage}) page->SetTransparent();
   ReleaseFreedMemory();
 }
 
@@ -293,6 +301,7 @@ void TBookForm::SetLayout(int mode) {
       Book->show();
       BookCover->hide();
       WidePage->show();
+      wideSheet_->setVisible(!Image4->Picture().isNull());
       LeftPage->hide();
       RightPage->hide();
       PageSeparator->hide();
@@ -302,6 +311,7 @@ void TBookForm::SetLayout(int mode) {
       Book->show();
       BookCover->hide();
       WidePage->hide();
+      wideSheet_->hide();
       LeftPage->show();
       RightPage->show();
       PageSeparator->show();
@@ -336,6 +346,29 @@ void TBookForm::SetConsoleStyle(int style) {
   // The chosen background goes in front of the other, behind the buttons.
   (style == 1 ? ConsolePic2 : ConsolePic1)->lower();
   (style == 1 ? ConsolePic1 : ConsolePic2)->stackUnder(SkipB);
+}
+
+void TBookForm::KeepStill() {
+  if (!Book->isVisible()) return;
+  still_ = Book->grab();
+}
+
+void TBookForm::DropStill() {
+  still_ = QPixmap();
+  ShowStill(false);
+}
+
+void TBookForm::ShowStill(bool show) {
+  if (!show || still_.isNull()) {
+    if (stillImage_) stillImage_->hide();
+    return;
+  }
+  if (!stillImage_) stillImage_ = new TImage(Book, "PageStill");
+  stillImage_->setGeometry(QRect(QPoint(0, 0), still_.size()));
+  stillImage_->SetPicture(still_);
+  stillImage_->show();
+  stillImage_->raise();
+  stillImage_->repaint();
 }
 
 void TBookForm::RaiseStudyingTab() {
@@ -373,7 +406,33 @@ bool TBookForm::PreviewKeyEvent(QKeyEvent* event) {
   return event->type() == QEvent::KeyPress ? PreviewKeyDown(event) : PreviewKeyUp(event);
 }
 
+void TBookForm::NoteNumLock(const QKeyEvent& event) {
+  if (!(event.modifiers() & Qt::KeypadModifier)) return;
+  const int k = event.key();
+  const bool figure =
+      (k >= Qt::Key_0 && k <= Qt::Key_9) || k == Qt::Key_Period || k == Qt::Key_Comma;
+  bool cursor = false;
+  for (int c : {Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+                Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Clear})
+    cursor |= k == c;
+  if (figure && numLockLabel_) numLockLabel_->hide();
+  if (!cursor) return;
+  if (!numLockLabel_) {
+    numLockLabel_ = MakeLabel(Book, "NumLockLabel", QPoint(0, 0), PixelFont("Arial", 13, true),
+                              kMaroon, kStrNumLockOff);
+    numLockLabel_->SetTransparent(false);
+    numLockLabel_->SetBackground(QColor(255, 243, 200));
+  }
+  // Above the tabs, ending over the Exit tab's right edge.
+  numLockLabel_->SetAutoSize(false);
+  numLockLabel_->SetAlignment(Qt::AlignCenter);
+  numLockLabel_->setGeometry(kBookWidth - 36 - kNumLockWidth, 0, kNumLockWidth, 18);
+  numLockLabel_->show();
+  numLockLabel_->raise();
+}
+
 bool TBookForm::PreviewKeyDown(QKeyEvent* event) {
+  NoteNumLock(*event);
   const ShiftState shift = ShiftOf(event->modifiers());
   int key = VirtualKeyOf(*event);
   if (key == kVkTab && shift == kSsCtrl) {

@@ -48,6 +48,13 @@ class TBookForm : public QWidget {
   void SetConsoleStyle(int style);
   int ConsoleStyle() const { return consoleStyle_; }
   void RaiseStudyingTab();
+  // A still of the book's pages as they are now, kept while the page is
+  // taken down and the next one is not yet up; a message shown in between
+  // stands over the still instead of an empty book.
+  void KeepStill();
+  void DropStill();
+  // Shows the kept still (if any) in front of the book, or hides it.
+  void ShowStill(bool show);
   // Centres the book and the cover in the client area.
   void CenterBook();
   // Loads the window's pictures from the program directory where present;
@@ -155,10 +162,17 @@ class TBookForm : public QWidget {
   void StopCaretBlink();
 
   void LoadBookArtwork();
+  // A keypad key that arrives as a cursor key means Num Lock is off: the
+  // book says so until a keypad figure arrives.
+  void NoteNumLock(const QKeyEvent& event);
 
   int buttonSet_ = 0;
   int consoleStyle_ = 0;
   QString artworkDir_;  // empty: nothing (more) to load
+  QPixmap still_;
+  TImage* stillImage_ = nullptr;
+  TLabel* numLockLabel_ = nullptr;
+  TPanel* wideSheet_ = nullptr;
   QTimer* blinkTimer_;
   int caretFlashTime_;
 };

@@ -6,6 +6,7 @@
 
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
+#include "gui/shell/book_form.h"
 
 namespace tq {
 namespace {
@@ -61,6 +62,7 @@ bool TFormView::IsSkipped() {
 }
 
 void TFormView::ShowPage() {
+  if (TBookForm* book = BookForm()) book->DropStill();
   shown_ = true;
 }
 

@@ -67,12 +67,6 @@ MainState& State() {
   return state;
 }
 
-bool IsLargeTitle(const QString& name) {
-  for (const TabEntry& t : kTabs)
-    if (name == QLatin1String(t.label)) return t.large;
-  return false;
-}
-
 const TabEntry* FindTab(const QString& senderName) {
   for (const TabEntry& t : kTabs)
     if (senderName == QLatin1String(t.image) || senderName == QLatin1String(t.label)) return &t;
@@ -339,15 +333,16 @@ void TMain::TabClick(QWidget* sender) {
   if (st.activeTabImage) st.activeTabImage->show();
   if (st.activeTabTitle) {
     SetControlCursor(st.activeTabTitle, kCursorHand);
-    st.activeTabTitle->SetFontColor(
-        IsLargeTitle(st.activeTabTitle->objectName()) ? QColor(Qt::white) : kSilver);
+    // Every tab that is not shown has a white caption, readable on the
+    // muted tab behind it; the shown tab's caption is silver.
+    st.activeTabTitle->SetFontColor(Qt::white);
   }
   if (const TabEntry* tab = FindTab(name)) {
     st.activeTabImage = book->findChild<TImage*>(QString::fromLatin1(tab->image));
     st.activeTabTitle = book->findChild<TLabel*>(QString::fromLatin1(tab->label));
     st.activeTabImage->hide();
     SetControlCursor(st.activeTabTitle, kCursorDefault);
-    st.activeTabTitle->SetFontColor(tab->large ? kSilver : QColor(Qt::white));
+    st.activeTabTitle->SetFontColor(kSilver);
   }
   if (st.activeTabImage) st.currentMenu = st.activeTabImage->objectName().toStdString();
 }

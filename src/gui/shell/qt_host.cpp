@@ -17,6 +17,7 @@
 
 #include "core/shell/date_time.h"
 #include "core/shell/xkb_layouts.h"
+#include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/wayland_keymap.h"
 
@@ -25,6 +26,11 @@ namespace {
 
 // How long the desktop's settings tool may take to answer.
 constexpr int kToolTimeoutMs = 2000;
+
+// A message over a page that was just taken down stands over its still.
+void ShowBookStill(bool show) {
+  if (TBookForm* book = BookForm()) book->ShowStill(show);
+}
 
 QDateTime ToQDateTime(double dateTime) {
   DateParts p = DecodeDateTime(dateTime);
@@ -146,13 +152,18 @@ void QtHost::ShowMessage(MessageKind kind, const std::string& caption, const std
                            : kind == MessageKind::Warning ? QMessageBox::Warning
                                                           : QMessageBox::Information;
   QMessageBox box(icon, ToQString(caption), MessageText(text), QMessageBox::Ok, Parent());
+  ShowBookStill(true);
   box.exec();
+  ShowBookStill(false);
 }
 
 bool QtHost::AskYesNo(const std::string& caption, const std::string& text) {
   QMessageBox box(QMessageBox::Question, ToQString(caption), MessageText(text),
                   QMessageBox::Yes | QMessageBox::No, Parent());
-  return box.exec() == QMessageBox::Yes;
+  ShowBookStill(true);
+  const bool yes = box.exec() == QMessageBox::Yes;
+  ShowBookStill(false);
+  return yes;
 }
 
 QWidget* QtHost::Parent() const {

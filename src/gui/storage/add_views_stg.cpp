@@ -66,7 +66,8 @@ TAddViewsStg::TAddViewsStg() : TStorageForm("AddViewsStg") {
                          kStrProfilePreview);
   Preview = new ViewCanvasWidget(WizardR);
   Preview->setObjectName(QStringLiteral("Preview"));
-  Preview->setGeometry(25, 37, 300, 350);
+  // The preview ends above the button console in the corner of the page.
+  Preview->setGeometry(25, 37, 300, 300);
   Preview->setFont(PointFont("Arial", 10));
   Preview->SetFontColor(0x808080);
   Preview->Canvas().SetCursorMode(TViewCanvas::kNoCursor);

@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -13,6 +14,11 @@
 #include "gui/widgets/controls.h"
 
 namespace tq {
+namespace {
+
+const QColor kTickColor(79, 138, 94);
+
+}  // namespace
 
 TExerciseList::TExerciseList(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("ExerciseList"));
@@ -148,6 +154,16 @@ void TExerciseList::paintEvent(QPaintEvent* event) {
     if (!event->region().intersects(area)) continue;
     const QPixmap& picture = PictureOf(r);
     p.drawPixmap(0, area.top(), picture);
+    // The current row shows that it is done, too: the completed row's tick
+    // over the current row's picture.
+    if (r == current_ && Completed(r)) {
+      p.save();
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(QPen(kTickColor, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      const QPointF at(0, area.top());
+      p.drawPolyline(QPolygonF{at + QPointF(8, 12), at + QPointF(13, 17), at + QPointF(22, 7)});
+      p.restore();
+    }
     const int pictureHeight = picture.isNull() ? rowHeight_ : picture.height();
     const int offset = static_cast<int>(
         RoundEven(static_cast<double>(pictureHeight - std::abs(fontHeight)) / 2.2));

@@ -465,5 +465,31 @@ TEST_F(KeyDataTest, ShippedLayoutsLoadCleanly) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+// The keypad course's layout shows the keypad in its own place: the keys a
+// figure, a sign, Enter or a blank light are drawn, none of them lies on
+// another drawn key, and the main keys behind them stay hidden.
+TEST_F(KeyDataTest, KeypadLayoutShowsTheKeypadInItsOwnPlace) {
+  TKeyDataExt layout;
+  ASSERT_EQ(layout.LoadFromFile(std::string(TAPQUILL_SOURCE_DIR) + "/data/numpad.kbd"), kFileGood);
+  std::vector<const TKeyInfoExt*> shown;
+  for (const auto& key : layout.Keys)
+    if (!key->Hidden) shown.push_back(key.get());
+  for (const char* text : {"0", "4", "5", "9", "+", "-", "*", "/", ".", "\r", " "}) {
+    SCOPED_TRACE(text);
+    const TKeyInfoExt* key = layout.FindKey(text);
+    ASSERT_NE(key, nullptr);
+    EXPECT_FALSE(key->Hidden);
+  }
+  EXPECT_TRUE(layout.FindKey("a")->Hidden);
+  auto overlap = [](const TKeyInfoExt& a, const TKeyInfoExt& b) {
+    return a.X < b.X + b.Width && b.X < a.X + a.Width && a.Y < b.Y + b.Height &&
+           b.Y < a.Y + a.Height;
+  };
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    for (std::size_t j = i + 1; j < shown.size(); ++j)
+      EXPECT_FALSE(overlap(*shown[i], *shown[j])) << i << " and " << j;
+  EXPECT_TRUE(host.messages.empty());
+}
+
 }  // namespace
 }  // namespace tq

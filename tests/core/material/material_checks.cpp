@@ -496,13 +496,15 @@ std::vector<std::string> CheckLayout(const std::string& dir, const std::string& 
                            " has no Shift key on the other hand");
     }
   }
-  bool leftRidge = false, rightRidge = false;
+  // The keypad course's layout shows the keypad alone: its ridge is on 5.
+  bool leftRidge = false, rightRidge = false, keypadRidge = false;
   for (const auto& key : layout.Keys) {
     if (!key->Nib || key->Hidden) continue;
     leftRidge |= key->Finger == 4;
     rightRidge |= key->Finger == 5;
+    keypadRidge |= key->Labels[0] == "5";
   }
-  if (!leftRidge || !rightRidge)
+  if ((!leftRidge || !rightRidge) && !keypadRidge)
     problems.push_back(keyboardFile + ": the index fingers' home keys carry no ridge");
   return problems;
 }

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QImage>
+#include <string>
+#include <vector>
 
 #include "core/shell/errors.h"
 #include "event_fixture.h"
@@ -69,6 +71,7 @@ TEST_F(EventPagesLookTest, MessagePage) {
   script.When([&] { return event.InLoop(); },
               [&] {
                 ExpectAllOnThePage();
+                ExpectClearOfButtons(event.TextView);
                 text = event.TextView->geometry();
                 picture = event.PictureImage->geometry();
                 Shoot("message_page");
@@ -77,6 +80,49 @@ TEST_F(EventPagesLookTest, MessagePage) {
   EXPECT_EQ(event.Run(), kEventNext);
   EXPECT_FALSE(picture.isEmpty());
   EXPECT_FALSE(text.intersects(picture));
+}
+
+// A text longer than the page is read page by page: Down, Page Down and the
+// wheel turn forward, Up and Page Up back, and the sign under the text says
+// which way more lies.
+TEST_F(EventPagesLookTest, LongMessagePagesThroughItsText) {
+  std::string text;
+  for (int i = 1; i <= 60; ++i) text += "Paragraph " + std::to_string(i) + " of the long text. ";
+  TMessageEvent event("event=MESSAGE;0;" + text + ";Long;Ch1.pic;LEFT");
+  std::vector<int> starts;
+  bool moreShown = false, lastShown = false, clear = true;
+  PageScript script;
+  script.When([&] { return event.InLoop(); },
+              [&] {
+                const TViewCanvas& canvas = event.TextView->Canvas();
+                moreShown = event.MoreLabel->isVisible();
+                clear = !QRect(event.MoreLabel->mapTo(book->Book, QPoint(0, 0)),
+                               event.MoreLabel->size())
+                             .intersects(book->BtnConsole->geometry());
+                starts.push_back(canvas.PageStart());
+                Press(Qt::Key_PageDown);
+                starts.push_back(canvas.PageStart());
+                Press(Qt::Key_Down);
+                starts.push_back(canvas.PageStart());
+                for (int i = 0; i < 20; ++i) Press(Qt::Key_PageDown);
+                lastShown = !canvas.HasNextPage();
+                Press(Qt::Key_PageUp);
+                Press(Qt::Key_Up);
+                Press(Qt::Key_Up);
+                Press(Qt::Key_Up);
+                for (int i = 0; i < 20; ++i) Press(Qt::Key_Up);
+                starts.push_back(canvas.PageStart());
+                Press(Qt::Key_Return);
+              });
+  EXPECT_EQ(event.Run(), kEventNext);
+  ASSERT_EQ(starts.size(), 4u);
+  EXPECT_EQ(starts[0], 0);
+  EXPECT_GT(starts[1], starts[0]);
+  EXPECT_GT(starts[2], starts[1]);
+  EXPECT_EQ(starts[3], 0);
+  EXPECT_TRUE(moreShown);
+  EXPECT_TRUE(clear);
+  EXPECT_TRUE(lastShown);
 }
 
 TEST_F(EventPagesLookTest, NewKeysDrill) {

@@ -298,7 +298,8 @@ TEST_F(MessageEventTest, ShowsTitleTextAndPictureOnTheChosenSide) {
     EXPECT_EQ(textRect.left(), c.textLeft);
     EXPECT_EQ(textRect.top(), 50);
     EXPECT_EQ(textRect.width(), c.textWidth);
-    EXPECT_EQ(textRect.bottom() + 1, 428 - 15);
+    // The page's bottom margin and the line for the sign that more follows.
+    EXPECT_EQ(textRect.bottom() + 1, 428 - 15 - TMessageEvent::kMoreLine);
     EXPECT_EQ(pictureShown, c.picture);
     if (c.picture) {
       EXPECT_EQ(pictureRect, QRect(c.pictureLeft, 50, 100, 80));

@@ -194,9 +194,9 @@ TEST_F(KeyboardEventsTest, TheHandsSitBelowTheKeyboardAndFollowTheBook) {
                 Press(Qt::Key_Escape);
               });
   event.Run();
-  EXPECT_EQ(atStart, bookAtStart + QPoint(80, 381));
+  EXPECT_EQ(atStart, bookAtStart + QPoint(80, 371));
   EXPECT_NE(bookAfterResize, bookAtStart);
-  EXPECT_EQ(afterResize, bookAfterResize + QPoint(80, 381));
+  EXPECT_EQ(afterResize, bookAfterResize + QPoint(80, 371));
 }
 
 }  // namespace

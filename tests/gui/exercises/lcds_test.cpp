@@ -104,6 +104,26 @@ TEST(TrafficLightTest, CaptionOfTheLitLampInItsColour) {
   EXPECT_GT(grey, 40);
 }
 
+// A long caption is drawn smaller, not cut at the control's right edge:
+// the last columns stay black.
+TEST(TrafficLightTest, LongCaptionKeepsClearOfTheRightEdge) {
+  TTrafficLightLcd light(nullptr);
+  light.resize(115, 110);
+  light.SetCaptions("Steady", "Unsteady", "Watch out, watch out");
+  light.SetLight(3);
+  const QImage image = RenderOnWhite(light);
+  int inked = 0;
+  int edge = 0;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 42; x < 115; ++x) {
+      const bool ink = qRed(image.pixel(x, y)) > 60;
+      inked += ink;
+      if (x >= 111) edge += ink;
+    }
+  EXPECT_GT(inked, 20);
+  EXPECT_EQ(edge, 0);
+}
+
 // Lamps of two colours, off blue and on green.
 QPixmap Lamp(unsigned rgb, QSize size) {
   QPixmap p(size);

@@ -560,6 +560,29 @@ TEST(ExerciseCanvasWidgetTest, RepaintsOnlyWhatChangedAndLeavesNoTrace) {
   }
 }
 
+// After the display scrolls, nothing of the line scrolled away shows: its
+// descenders would hang into the top edge.
+TEST(ExerciseCanvasWidgetTest, ScrolledLineLeavesNoDescenders) {
+  TypingCanvasWidget typing;
+  SetUpTypingView(typing);
+  typing.resize(200, 60);
+  for (const char* word : {"gypsy", "jumpy", "quippy", "gaggy", "pygmy", "yoyo", "dog", "map"}) {
+    Type(typing, word);
+    typing.Canvas().FinishWord(0, 0);
+  }
+  ASSERT_EQ(typing.Canvas().Words.front().Line, 0);  // scrolled out
+  const QImage image = test::RenderOn(typing, Qt::black);
+  int lit = 0;
+  for (int y = 0; y < typing.Canvas().LineTop(1); ++y)
+    for (int x = 0; x < image.width(); ++x) lit += QColor(image.pixel(x, y)).green() > 60;
+  EXPECT_EQ(lit, 0);
+  // The lines below are drawn.
+  int below = 0;
+  for (int y = typing.Canvas().LineTop(1); y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) below += QColor(image.pixel(x, y)).green() > 60;
+  EXPECT_GT(below, 50);
+}
+
 TEST(ExerciseCanvasWidgetTest, TypingAKeyRepaintsLittle) {
   TypingCanvasWidget typing;
   SetUpTypingView(typing);

@@ -350,7 +350,7 @@ TEST_F(ProgramTest, SelectedTabLooksSelected) {
               TBookForm* b = BookForm();
               EXPECT_TRUE(b->MenuLogo->isHidden());
               EXPECT_FALSE(b->MenuGuided->isHidden());
-              EXPECT_EQ(b->TitleLogo->FontColor(), QColor(Qt::white));
+              EXPECT_EQ(b->TitleLogo->FontColor(), QColor(192, 192, 192));
               EXPECT_EQ(b->TitleGuided->FontColor(), QColor(Qt::white));
               EXPECT_EQ(ControlCursor(b->TitleLogo), kCursorDefault);
               EXPECT_EQ(ControlCursor(b->TitleGuided), kCursorHand);
@@ -359,7 +359,8 @@ TEST_F(ProgramTest, SelectedTabLooksSelected) {
       .When(Showing(kMenuInfo), [] {
         TBookForm* b = BookForm();
         EXPECT_EQ(b->TitleInfo->FontColor(), QColor(192, 192, 192));
-        EXPECT_EQ(b->TitleLogo->FontColor(), QColor(192, 192, 192));
+        // A small tab not shown is as readable as a large one.
+        EXPECT_EQ(b->TitleLogo->FontColor(), QColor(Qt::white));
         EXPECT_FALSE(b->MenuLogo->isHidden());
         CloseWindow();
       });
