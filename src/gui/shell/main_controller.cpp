@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include "core/course/learned_keys.h"
 #include "core/exercises/key_data_ext.h"
 #include "core/files/ansi.h"
 #include "core/files/data_file.h"
@@ -156,8 +157,8 @@ void PrepareBook() {
   book->setWindowTitle(ToQString(Str(kStrProgramTitle)));
   book->OnCloseQuery = TMain::BookCloseQuery;
   book->OnResize = [book] {
-    // The book counts as maximised when the window is not at its own size.
-    Settings().MaximizedBook = book->height() != TBookForm::kClientHeight;
+    // Only a maximised window records the book as enlarged.
+    Settings().MaximizedBook = book->Enlarged();
   };
   if (Settings().DisableSettingsPage) {
     book->HideSettings->show();
@@ -189,7 +190,7 @@ bool ShowCover() {
   }
   if (!FileExists(TUser::UserbasePath())) {
     if (!MoveFileTo("UserBase.org", TUser::UserbasePath()))
-      ReportError(kErrorRenameUserbase, TUser::UserbasePath());
+      ReportError(kErrorRenameUserbase, NativePath(TUser::UserbasePath()));
   }
   return true;
 }
@@ -208,7 +209,7 @@ void BeginSession(TUser& user) {
   if (!user.IsVisitor()) Settings().LastUser = user.Name;
   ExercInfoView().BeginStudent(user);
   if (user.GetContents().empty()) user.SetContents(Settings().DefaultContents);
-  user.DifficultKeys().SetLearnedKeys(user.GetKeys(user.KeyLevel));
+  LoadLearnedKeys(user);
 }
 
 // The open book with its tabs, the navigation bar on a small screen.
@@ -258,7 +259,7 @@ void TMain::Reset() {
 int TMain::Run(const StartOptions& options) {
   if (!StartUp(options)) return kFatal;
   ShutDown();
-  return kEnded;
+  return ApplicationHalted() ? kFatal : kEnded;
 }
 
 bool TMain::StartUp(const StartOptions& options) {
@@ -386,7 +387,8 @@ void TMain::BookCloseQuery(QWidget*, bool& canClose) {
 
 void TMain::ShutDown() {
   for (int slot = kSoundClick; slot <= kSoundError2; ++slot) CloseSound(slot);
-  Settings().Save();
+  // A fatal stop ends without writing the settings.
+  if (!ApplicationHalted()) Settings().Save();
 }
 
 }  // namespace tq

@@ -260,6 +260,36 @@ TEST_F(ProgramTest, AMissingKeyboardFileEndsTheProgramAtOnce) {
   EXPECT_EQ(SetupValue("MeasuringUnit"), "wpm");
 }
 
+TEST_F(ProgramTest, FatalStopsAtTheStartOfStudyingEndWithoutSavingTheSettings) {
+  const std::string course = test::ReadFile(TAPQUILL_DATA_DIR "/Beginner.cnt");
+  std::string otherKeyboard = course;
+  otherKeyboard.replace(otherKeyboard.find("keyboard=ALL"), 12, "keyboard=absent.kbd");
+  struct Case {
+    std::string contents;
+    std::string message;
+  } cases[] = {
+      {"contents name=Broken\r\nbegin chapter\r\n", "#-5633"},
+      {otherKeyboard, "#-1 "},
+  };
+  for (const Case& c : cases) {
+    Row row;
+    test::WriteFile(row.dir.File("Beginner.cnt"), c.contents);
+    test::WriteFile(row.dir.File("KLSetup.ini"),
+                    "[General Settings]\r\nLanguageID=UK\r\nMeasuringUnit=wpm\r\n");
+    PageScript script;
+    script.When([] { return Current<TCoverView>() && Current<TCoverView>()->InLoop(); },
+                [] { BookForm()->LogVisitor->click(); });
+    EXPECT_EQ(row.Run(), TMain::kFatal) << c.message;
+    ASSERT_FALSE(row.host.messages.empty()) << c.message;
+    EXPECT_EQ(row.host.messages.front().text.rfind(c.message, 0), 0u)
+        << row.host.messages.front().text;
+    EXPECT_EQ(TIniFile(row.dir.File("KLSetup.ini")).ReadString("General Settings", "MeasuringUnit"),
+              "wpm")
+        << c.message;
+    ResetApplicationTerminated();
+  }
+}
+
 TEST_F(ProgramTest, TabsSwitchWithClicksAndKeysAndOnlyLaterSelectionsClick) {
   std::vector<std::string> shown;
   test::ParentSnapshot storage;
@@ -467,11 +497,23 @@ TEST_F(ProgramTest, TheSettingsRecordWhetherTheBookIsEnlarged) {
   script
       .When([] { return Current<TCoverView>() && Current<TCoverView>()->InLoop(); },
             [] { BookForm()->LogVisitor->click(); })
-      .When(Showing(kMenuGuided), [] {
-        BookForm()->resize(1100, 900);
-        EXPECT_EQ(BookForm()->Book->pos(), QPoint((1100 - 779) / 2, (900 - 520) / 2));
-        CloseWindow();
-      });
+      .When(Showing(kMenuGuided), [] { BookForm()->showNormal(); })
+      .When(
+          [] {
+            return BookForm()->size() == QSize(TBookForm::kClientWidth, TBookForm::kClientHeight);
+          },
+          [] {
+            // A drag to another size springs back and records nothing.
+            BookForm()->resize(1100, 900);
+            EXPECT_EQ(BookForm()->Book->pos(), QPoint((1100 - 779) / 2, (900 - 520) / 2));
+            EXPECT_FALSE(Settings().MaximizedBook);
+          })
+      .When([] { return BookForm()->width() == TBookForm::kClientWidth; },
+            [] {
+              EXPECT_FALSE(Settings().MaximizedBook);
+              BookForm()->showMaximized();
+            })
+      .When([] { return BookForm()->Enlarged(); }, CloseWindow);
   Run();
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(SetupValue("MaximizedBook"), "1");
