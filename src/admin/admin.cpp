@@ -12,6 +12,7 @@ namespace tq::admin {
 int CourseCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int KbdCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int UsersCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int ShareCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 namespace {
 
@@ -25,6 +26,7 @@ const Group kGroups[] = {
     {"course", "course contents files: lessons, exercises, events, messages", CourseCommand},
     {"kbd", "keyboard layout files: show every key and loader message", KbdCommand},
     {"users", "the user base: list the students, show one, export a CSV", UsersCommand},
+    {"share", "a data folder a class shares: prepare it from the program directory", ShareCommand},
     {nullptr, nullptr, nullptr},
 };
 

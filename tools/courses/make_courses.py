@@ -25,7 +25,7 @@ import beginner  # noqa: E402
 def main():
     typeable = typeable_chars(os.path.join(data_dir(), "qwerty.kbd"))
     courses = [beginner.build()]
-    for extra in ("speed", "numpad", "intro"):
+    for extra in ("speed", "numpad", "intro", "accents"):
         try:
             module = __import__(extra)
         except ImportError:

@@ -322,6 +322,16 @@ def header(lay, name):
     ]
 
 
+# The labels that are dead keys on each layout (as the system's layouts of
+# the same names have them).
+DEAD_KEYS = {
+    "german": "^\u00b4`",
+    "french": "^\u00a8",
+    "nordic": "\u00b4`\u00a8^~",
+    "spanish": "`^\u00b4\u00a8",
+}
+
+
 def write_file(name, lay, keypad_first=False, decimal=".", commadot=False):
     w = Writer()
     w.lines += header(lay, name)
@@ -335,6 +345,11 @@ def write_file(name, lay, keypad_first=False, decimal=".", commadot=False):
     w.comment()
     w.lines.append("defaultsize;32;32")
     w.lines.append("fontsize;12;10;8")
+    dead = DEAD_KEYS.get(name, "")
+    if dead:
+        w.comment("Dead keys: an accented letter without a key of its own is typed as")
+        w.comment("the accent's dead key, then the plain letter.")
+        w.lines.append("deadkey;" + dead)
     if commadot:
         w.comment("Typed \",\" and \".\" both count as the keypad's decimal key.")
         w.lines.append("commadot;1")

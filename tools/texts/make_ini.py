@@ -28,8 +28,9 @@ KLDEF = """\
 LanguageID=UK
 
 ; Folder of the user base, KLCommon.ini and KLKeyb.ini. Empty: the program's
-; own folder. May name a network folder shared by a classroom, and may hold
-; environment variables such as %USERPROFILE%.
+; own folder. May name a network folder shared by a classroom (prepare it
+; with "tapquill-admin share init FOLDER"), and may hold environment
+; variables such as %HOME% (%HOME%/tapquill: a folder of each user's own).
 DataPath=
 
 ; 1: take the keyboard layout from the system. 0: use KeyboardLayout below.

@@ -15,6 +15,10 @@ std::string SpeedInDisplayUnit(int cpm) {
   return std::string(buffer, result.ptr) + " " + Settings().SpeedUnitName();
 }
 
+int64_t SpeedAsShown(int cpm) {
+  return RoundEven(Settings().ConvertSpeed(cpm));
+}
+
 ExamOutcome CheckExam(bool finished, int speed, float accuracy, int rhythm,
                       const ExamMinimums& minimums) {
   ExamOutcome outcome;
@@ -22,7 +26,7 @@ ExamOutcome CheckExam(bool finished, int speed, float accuracy, int rhythm,
     outcome.Message = Str(kStrExamIncomplete);
   } else if (RoundEven(accuracy) < minimums.Accuracy) {
     outcome.Message = Str(kStrExamAccuracyLow) + IntToStr(minimums.Accuracy) + "%";
-  } else if (speed < minimums.Speed) {
+  } else if (static_cast<double>(SpeedAsShown(speed)) < Settings().ConvertSpeed(minimums.Speed)) {
     outcome.Message = Str(kStrExamSpeedLow) + SpeedInDisplayUnit(minimums.Speed);
   } else if (rhythm < minimums.Rhythm) {
     outcome.Message = Str(kStrExamRhythmLow) + IntToStr(minimums.Rhythm) + "%";

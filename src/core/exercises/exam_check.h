@@ -4,6 +4,7 @@
 // that order), or an exam left unfinished, gives the message that replaces
 // the studying tip and keeps the student on the exam.
 
+#include <cstdint>
 #include <string>
 
 namespace tq {
@@ -21,13 +22,16 @@ struct ExamOutcome {
   std::string Message;
 };
 
-// Accuracy is compared as the results page shows it (rounded), so a student
-// shown the minimum passes.
+// Accuracy and speed are compared as the results page shows them (rounded,
+// the speed in the settings' unit), so a student shown the minimum passes.
 ExamOutcome CheckExam(bool finished, int speed, float accuracy, int rhythm,
                       const ExamMinimums& minimums);
 
 // A speed in characters per 60 ticks as the settings' unit shows it:
 // "30 wpm" for 150 with words per minute, "30.4 wpm" for 152, "150 cpm".
 std::string SpeedInDisplayUnit(int cpm);
+
+// A speed as the results page shows it: rounded in the settings' unit.
+int64_t SpeedAsShown(int cpm);
 
 }  // namespace tq

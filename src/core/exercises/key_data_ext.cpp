@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/exercises/dead_keys.h"
 #include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/shell/errors.h"
@@ -149,6 +150,8 @@ void KeyFileReader::Line(const std::string& raw, int lineNo) {
   } else if (keyword == "commadot") {
     if (!Numbers(f, 1, -1000000, 1000000, lineNo, v)) return;
     data_.CommaDot = v[0];
+  } else if (keyword == "deadkey") {
+    for (std::size_t i = 1; i < f.size(); ++i) data_.DeadKeys += f[i];
   } else if (std::optional<LineKind> kind = KeyLineKind(keyword)) {
     KeyLine(*kind, f, lineNo);
   }
@@ -283,6 +286,8 @@ int TKeyDataExt::LoadFromFile(std::string_view FileName) {
   // A layout without these lines must not inherit them from the previous one.
   CommaDot = 0;
   DefaultWidth = DefaultHeight = 0;
+  DeadKeys.clear();
+  PendingDeadKey = 0;
 
   KeyFileReader reader(*this, name);
   while (true) {
@@ -330,7 +335,28 @@ TKeyInfoExt* TKeyDataExt::FindKey(std::string_view Text, TKeyInfoExt** Modifier)
   return nullptr;
 }
 
+bool TKeyDataExt::DeadKeyStroke(char Ch, char& Accent, char& Letter) const {
+  if (DeadKeys.empty() || FindKey(std::string_view(&Ch, 1))) return false;
+  char accent = 0, letter = 0;
+  if (!DecomposeAccented(Ch, accent, letter) || DeadKeys.find(accent) == std::string::npos)
+    return false;
+  if (!FindKey(std::string_view(&accent, 1)) || !FindKey(std::string_view(&letter, 1)))
+    return false;
+  Accent = accent;
+  Letter = letter;
+  return true;
+}
+
+// The character whose key shows the way to Ch: the dead key first, the
+// plain letter once that dead key is down.
+char TKeyDataExt::KeyShowing(char Ch) const {
+  char accent = 0, letter = 0;
+  if (!DeadKeyStroke(Ch, accent, letter)) return Ch;
+  return PendingDeadKey == accent ? letter : accent;
+}
+
 int TKeyDataExt::FingerOf(char Ch) const {
+  Ch = KeyShowing(Ch);
   const TKeyInfoExt* key = FindKey(std::string_view(&Ch, 1));
   if (!key || key->Finger < 1 || key->Finger > 10) return 0;
   return key->Finger;
@@ -346,6 +372,7 @@ std::string TKeyDataExt::FingerName(int Finger) {
 }
 
 std::string TKeyDataExt::ModifierName(char Ch) const {
+  Ch = KeyShowing(Ch);
   TKeyInfoExt* modifier = nullptr;
   if (!FindKey(std::string_view(&Ch, 1), &modifier) || !modifier) return {};
   return modifier->Labels[0];
@@ -406,7 +433,8 @@ std::vector<TKeyInfoExt*> TKeyDataExt::ShowKeys(std::string_view Next, std::stri
   MarkSnapshot snapshot(Keys);
   for (const auto& key : Keys) key->Lit = key->Wrong = false;
   auto mark = [&](std::string_view text, bool TKeyInfoExt::*flag) {
-    for (char c : text) {
+    for (char typed : text) {
+      const char c = KeyShowing(typed);
       TKeyInfoExt* modifier = nullptr;
       if (TKeyInfoExt* key = FindKey(std::string_view(&c, 1), &modifier)) {
         key->*flag = true;

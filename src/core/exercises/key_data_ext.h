@@ -22,6 +22,9 @@
 //                              (a tab key takes no labels)
 //   controlkey;F;X;Y;W;H;FLAGS;M;L0;...   a modifier selecting label slot M
 //   shiftcontrolkey;...        the same with the text "Shift" as its first label
+//   deadkey;CHARS              these labels are dead keys: an accented letter
+//                              without a key of its own is typed as the
+//                              accent's dead key, then the plain letter
 // F is the finger 1..10 (1 left little .. 4 left index, 5 right index .. 8
 // right little, 9 and 10 the thumbs; 5 and above is the right hand). X is a
 // number, or "+n"/"-n" (one to three digits): the previous key's right edge
@@ -100,6 +103,15 @@ class TKeyDataExt {
   // The label of a slot as shown: "Tab", "Enter", "Back", "Space" for those
   // keys, the first of several alternatives, else the label itself.
   static std::string KeyCaption(const TKeyInfoExt& Key, int Slot);
+  // The dead key's accent and the plain letter that type Ch on this
+  // layout; false when Ch has a key of its own or no dead key composes it.
+  bool DeadKeyStroke(char Ch, char& Accent, char& Letter) const;
+  // A dead key was pressed (0: the next character was typed): a letter
+  // waiting for it is shown and fingered as its plain letter from now on.
+  void SetPendingDeadKey(char Accent) { PendingDeadKey = Accent; }
+  // The character whose key shows the way to Ch: Ch itself, or for a dead
+  // key stroke the accent, then (once its dead key is down) the letter.
+  char KeyShowing(char Ch) const;
   // With CommaDot 1, "," and "." become the main character of their key.
   char TranslateCommaDot(char Ch) const;
 
@@ -128,6 +140,9 @@ class TKeyDataExt {
   int LabelHeight = 12;
   int SmallLabelHeight = 10;
   int CornerLabelHeight = 8;
+  // The labels that are dead keys on this layout, and the one pressed last.
+  std::string DeadKeys;
+  char PendingDeadKey = 0;
 
   // What the last load had to say, one "file:line: text" per entry (the
   // serious ones were also reported as errors unless Quiet).

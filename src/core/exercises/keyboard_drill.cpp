@@ -2,6 +2,7 @@
 
 #include "core/exercises/exercise_canvas.h"
 #include "core/exercises/key_data_ext.h"
+#include "core/exercises/typing_keys.h"
 #include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
 #include "core/shell/strings.h"
@@ -54,6 +55,8 @@ void CustomKeyboardDrill::Show(const DrillParams& params) {
 void CustomKeyboardDrill::KeyPress(char key, double now) {
   now_ = now;
   key = Keys().TranslateCommaDot(key);
+  if (!IsTypingKey(key)) return;
+  Keys().SetPendingDeadKey(0);
   // The next key puts out lamps and picture that are still showing.
   if (correctResetDue_ != 0) ResetCorrect();
   if (feedback_ != 0) ShowFeedback(0);
@@ -62,6 +65,14 @@ void CustomKeyboardDrill::KeyPress(char key, double now) {
   Keys().PressKey(key);
   if (drill_) drill_->KeyboardChanged();
   HandleKey(key);
+}
+
+void CustomKeyboardDrill::DeadKey(char accent) {
+  if (State() == kFinished) return;
+  Keys().SetPendingDeadKey(accent);
+  SetExpected(expectedChar_);
+  if (finger_ != 0) SetFinger(Keys().FingerOf(expectedChar_));
+  if (drill_) drill_->KeyboardChanged();
 }
 
 void CustomKeyboardDrill::KeyUp() {

@@ -66,6 +66,9 @@ class CustomKeyboardDrill : public TypingSession {
   virtual void Show(const DrillParams& params);
   // A key typed at now (a date-time).
   void KeyPress(char key, double now);
+  // A dead key with this accent was pressed: a letter it composes is now
+  // shown (key and finger) as its plain letter.
+  void DeadKey(char accent);
   // The key was released: no key is drawn pressed.
   void KeyUp();
   // Runs out the one-second timers; the page calls it from its clock.

@@ -4,6 +4,7 @@
 #include "core/exercises/event_line.h"
 #include "core/exercises/key_data_ext.h"
 #include "core/exercises/text_blocks.h"
+#include "core/exercises/typing_keys.h"
 #include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
 
@@ -62,16 +63,14 @@ void TextSession::Show(const TextSessionParams& params) {
 
 void TextSession::KeyPress(char key, double now) {
   key = keys_->TranslateCommaDot(key);
+  // Delete and the other control keys neither type, count nor start the clock.
+  if (!IsTypingKey(key)) return;
   // After a line of a sentence or paragraph the clock waits for the next key.
   if (InBlocks() && State() == kPaused) Start(now);
   if (State() == kFinished) return;
-  const unsigned char code = static_cast<unsigned char>(key);
-  // Other control keys (tab, escape...) are neither counted nor typed.
-  if (code >= 32 || key == kBackspace || key == kEnter) {
-    BackSpaceCounter().AddKey(key);
-    MeasureInterval(key, now);
-    Dispatch(key, now);
-  }
+  BackSpaceCounter().AddKey(key);
+  MeasureInterval(key, now);
+  Dispatch(key, now);
   // The first key starts the clock (a key that finished the text does not).
   if (ClockStart() == 0 && State() != kFinished) Start(now);
   lastKeyTime_ = now;

@@ -17,6 +17,8 @@ TWordViewCanvas::TWordViewCanvas(const FontMetrics& metrics) : TExerciseCanvas(m
   TopMargin = 5;
   PenX = LeftMargin;
   ArrowColor = 0x008000;
+  // The drill's current character is green, as the texts show what is typed.
+  TypedColor = 0x008000;
   AddWord("");
   ShowCursor = true;
 }

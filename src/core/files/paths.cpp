@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -77,12 +79,45 @@ bool CopyFileTo(std::string_view from, std::string_view to) {
   return !ec;
 }
 
+namespace {
+
+bool SameContents(const std::string& a, const std::string& b) {
+  std::FILE* fa = std::fopen(a.c_str(), "rb");
+  std::FILE* fb = std::fopen(b.c_str(), "rb");
+  bool same = fa && fb;
+  char ba[8192], bb[8192];
+  while (same) {
+    const std::size_t na = std::fread(ba, 1, sizeof ba, fa);
+    const std::size_t nb = std::fread(bb, 1, sizeof bb, fb);
+    same = na == nb && std::memcmp(ba, bb, na) == 0;
+    if (na < sizeof ba) break;
+  }
+  if (same) same = !std::ferror(fa) && !std::ferror(fb);
+  if (fa) std::fclose(fa);
+  if (fb) std::fclose(fb);
+  return same;
+}
+
+}  // namespace
+
 bool MoveFileTo(std::string_view from, std::string_view to) {
   std::string target = NativePath(to);
   if (Exists(target)) return false;  // a move never replaces a file
+  const std::string source = ResolveExisting(from);
   std::error_code ec;
-  fs::rename(ResolveExisting(from), target, ec);
-  return !ec;
+  fs::rename(source, target, ec);
+  if (!ec) return true;
+  if (ec != std::errc::cross_device_link) return false;
+  // Onto another file system (a mounted class folder): copy, check the
+  // copy, then remove the original. A failed copy leaves nothing behind; an
+  // original that cannot be removed (a read-only program folder) stays.
+  fs::copy_file(source, target, fs::copy_options::none, ec);
+  if (ec || !SameContents(source, target)) {
+    fs::remove(target, ec);
+    return false;
+  }
+  fs::remove(source, ec);
+  return true;
 }
 
 bool DeleteFileAt(std::string_view path) {

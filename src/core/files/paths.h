@@ -21,6 +21,8 @@ bool DirectoryExists(std::string_view path);
 // Creates the folder and all missing parents; true when it exists afterwards.
 bool ForceDirectories(std::string_view path);
 bool CopyFileTo(std::string_view from, std::string_view to);
+// Moves a file, never replacing one; onto another file system the file is
+// copied, the copy checked and the original removed.
 bool MoveFileTo(std::string_view from, std::string_view to);
 bool DeleteFileAt(std::string_view path);
 // Makes the file readable and writable by its owner (the "normal" attributes).

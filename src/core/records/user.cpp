@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 #include "core/files/ansi.h"
+#include "core/files/ansi_collate.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/busy_retry.h"
@@ -390,7 +393,7 @@ std::optional<std::vector<std::string>> TUser::GetUserList() {
   if (state != kFileGood) ReportError(state, Str(kStrUserListError));
   file.Close();
   std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return AnsiUpperCase(a) < AnsiUpperCase(b);
+    return AnsiLessForReading(a, b);
   });
   return names;
 }
@@ -481,32 +484,43 @@ bool TUser::ConvertUserbase() {
     return false;
   }
   TRecFile newFile, oldFile;
-  newFile.Open(path, 5, TRecFile::kShareExclusive);
+  // Any failed step puts the old base back where it was, so the class keeps
+  // its students and the next start converts again.
+  auto putBack = [&](const std::string& message) {
+    oldFile.Close();
+    newFile.Close();
+    DeleteFileAt(path);
+    if (!MoveFileTo(oldPath, path)) ReportError(kErrorRenameUserbase, NativePath(path));
+    Warn(message);
+    return false;
+  };
   int opened = oldFile.Open(oldPath, 1, TRecFile::kShareNone);
-  if (opened != kFileGood) {
-    Warn(Str(opened == kFileNotFound ? kStrOldUserbaseMissing : kStrOldUserbaseNotOpen));
-    oldFile.Close();
-    newFile.Close();
-    return false;
-  }
+  if (opened != kFileGood)
+    return putBack(Str(opened == kFileNotFound ? kStrOldUserbaseMissing : kStrOldUserbaseNotOpen));
   if (oldFile.IsWholeRecords(kRecordSize)) {
-    ReportError(kErrorUserbaseVersion, oldPath);
-    oldFile.Close();
-    newFile.Close();
-    return false;
+    ReportError(kErrorUserbaseVersion, NativePath(oldPath));
+    return putBack(Str(kStrConvertFailed) + NativePath(path));
   }
+  if (newFile.Open(path, 5, TRecFile::kShareExclusive) != kFileGood)
+    return putBack(Str(kStrConvertFailed) + NativePath(path));
   // One temporary user carries every record across; the chapter seconds and
   // rhythm the old records lack keep their "no result" value.
   TUser temp("");
   const int64_t count = oldFile.RecordCount(kOldRecordSize);
-  for (int64_t i = 0; i < count && oldFile.Status == kFileGood; ++i) {
+  for (int64_t i = 0; i < count; ++i) {
     oldFile.Seek(i, kOldRecordSize);
     temp.ReadOldRecord(oldFile);
+    if (oldFile.Status != kFileGood) return putBack(Str(kStrConvertFailed) + NativePath(path));
     newFile.Seek(i, kRecordSize);
     temp.WriteRecord(newFile);
+    if (newFile.Status != kFileGood) return putBack(Str(kStrConvertFailed) + NativePath(path));
   }
   oldFile.Close();
-  newFile.Close();
+  const bool closed = newFile.Close() == kFileClosed;
+  std::error_code ec;
+  const auto written = std::filesystem::file_size(NativePath(path), ec);
+  if (!closed || ec || static_cast<int64_t>(written) != count * kRecordSize)
+    return putBack(Str(kStrConvertFailed) + NativePath(path));
   Inform(Str(kStrConvertDone));
   if (QuitHandler()) QuitHandler()();
   return true;

@@ -122,8 +122,8 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
       }
     } else if (local.ReadString(kCommon, "CDROMRelease") != "1") {
       GetHost().ShowMessage(MessageKind::Warning, Str(kStrWarning2981),
-                            DataPath + Str(kStrNetworkDown) + "\r" + Str(kStrLocalDirectory) +
-                                "\r" + Str(kStrRunNetsetup));
+                            NativePath(DataPath) + Str(kStrNetworkDown) + "\r" +
+                                Str(kStrLocalDirectory) + "\r" + Str(kStrRunNetsetup));
       DataPath = programDir_;
     }
     // The shared files follow the data path to the program directory, so the

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/course/chapter.h"
+#include "core/exercises/exam_check.h"
 #include "core/files/ansi.h"
 #include "core/records/user.h"
 #include "core/shell/program_settings.h"
@@ -223,8 +224,7 @@ void TExercInfoView::SetHasResults(bool hasResults) {
 
 void TExercInfoView::SetSpeed(int cpm) {
   Trends.SetSpeed(cpm, CurrentUser());
-  Caption(&TChapterStgs::SpeedLbl,
-          QString::number(static_cast<long long>(RoundEven(Settings().ConvertSpeed(cpm)))));
+  Caption(&TChapterStgs::SpeedLbl, QString::number(static_cast<long long>(SpeedAsShown(cpm))));
   SetChange(&TChapterStgs::SpeedChange, 1, Trends.SpeedTrend());
 }
 

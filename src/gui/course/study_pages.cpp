@@ -93,7 +93,7 @@ bool TStudyPages::LoadKeyboardLayout(const std::string& fileName) {
 }
 
 void TStudyPages::Halt() {
-  TerminateApplication();
+  HaltApplication();
 }
 
 int RunGuidedStudying() {

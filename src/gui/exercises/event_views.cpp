@@ -125,6 +125,7 @@ void TEvent::RouteBook() {
   book->Cancel->OnClick = [this](QWidget* sender) { ButtonClick(sender); };
   book->OnKeyDown = [this](int& key, ShiftState shift) { KeyDown(key, shift); };
   book->OnKeyPress = [this](char& key) { KeyPress(key); };
+  book->OnDeadKey = [this](char accent) { DeadKey(accent); };
   routed_ = true;
 }
 
@@ -137,6 +138,7 @@ void TEvent::DetachBook() {
   book->Cancel->OnClick = nullptr;
   book->OnKeyDown = nullptr;
   book->OnKeyPress = nullptr;
+  book->OnDeadKey = nullptr;
   book->OnKeyUp = nullptr;
 }
 

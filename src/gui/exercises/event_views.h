@@ -55,6 +55,8 @@ class TEvent : public TFormView, public StudyEvent {
   bool IsSkipped() override;
   void ShowPage() override;
   void KeyDown(int& key, ShiftState shift) override;
+  // A dead key was pressed; the character it composes comes by KeyPress.
+  virtual void DeadKey(char /*accent*/) {}
   void CloseView(bool& refuse) override;
   void HidePage() override;
   // Next and Cancel of the book's console.

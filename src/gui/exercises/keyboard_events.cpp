@@ -145,6 +145,10 @@ void TCustomKeyboardEvent::KeyPress(char& key) {
   ArmDrillTimer();
 }
 
+void TCustomKeyboardEvent::DeadKey(char accent) {
+  Drill().DeadKey(accent);
+}
+
 void TCustomKeyboardEvent::HidePage() {
   DrillTimer.stop();
   bookWatch_.reset();

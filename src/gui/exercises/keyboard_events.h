@@ -41,6 +41,7 @@ class TCustomKeyboardEvent : public TCustomTypingEvent {
 
   void ShowPage() override;
   void KeyPress(char& key) override;
+  void DeadKey(char accent) override;
   void HidePage() override;
   int GetProgress() override { return Drill().GetProgress(); }
 

@@ -111,7 +111,7 @@ void TStdProfileView::ShowPage() {
 
   if (CourseFiles.empty()) {
     ReportError(kErrorNoContentsFiles, "");
-    TerminateApplication();
+    HaltApplication();
   }
 }
 

@@ -11,6 +11,7 @@
 #include <malloc.h>
 #endif
 
+#include "core/exercises/dead_keys.h"
 #include "core/shell/strings.h"
 #include "gui/shell/artwork.h"
 #include "gui/shell/form_view.h"
@@ -22,6 +23,28 @@ namespace {
 constexpr int kNumLockWidth = 470;
 
 TBookForm* g_bookForm = nullptr;
+
+// The accent of a dead key (Windows-1252), 0 for any other key.
+char DeadKeyAccent(int key) {
+  switch (key) {
+    case Qt::Key_Dead_Grave:
+      return '`';
+    case Qt::Key_Dead_Acute:
+      return '\xB4';
+    case Qt::Key_Dead_Circumflex:
+      return '^';
+    case Qt::Key_Dead_Tilde:
+      return '~';
+    case Qt::Key_Dead_Diaeresis:
+      return '\xA8';
+    case Qt::Key_Dead_Abovering:
+      return '\xB0';
+    case Qt::Key_Dead_Cedilla:
+      return '\xB8';
+    default:
+      return 0;
+  }
+}
 
 // Decoding a picture passes through full-size copies of it; the allocator
 // keeps the freed space unless asked to hand it back.
@@ -383,8 +406,19 @@ void TBookForm::CenterBook() {
   BackGround32->setGeometry(0, 0, w, h);
 }
 
+bool TBookForm::Enlarged() const {
+  return (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+}
+
 void TBookForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  // The book is a window of its own size that only maximises: a drag to
+  // another size springs back (once the window manager has settled whether
+  // the window is maximised).
+  if (!Enlarged() && size() != QSize(kClientWidth, kClientHeight))
+    QTimer::singleShot(kSettleMs, this, [this] {
+      if (!Enlarged()) resize(kClientWidth, kClientHeight);
+    });
   CenterBook();
   if (OnResize) OnResize();
 }
@@ -450,14 +484,36 @@ bool TBookForm::PreviewKeyDown(QKeyEvent* event) {
   }
   // Characters go to key-press; Alt combinations type nothing.
   if (OnKeyPress && !(shift & kSsAlt)) {
+    if (const char accent = DeadKeyAccent(event->key())) {
+      // The accent waits for the next key; the same dead key twice types it.
+      if (pendingAccent_ == accent) {
+        pendingAccent_ = 0;
+        char ch = accent;
+        auto handler = OnKeyPress;
+        handler(ch);
+      } else {
+        pendingAccent_ = accent;
+        if (OnDeadKey) OnDeadKey(accent);
+      }
+      return true;
+    }
     const QString text = event->text();
     for (QChar c : text) {
       int code = AnsiOfChar(c);
       if (code < 0) continue;
-      char ch = static_cast<char>(code);
-      auto handler = OnKeyPress;
-      handler(ch);
-      if (ch == 0) return true;
+      std::string typed(1, static_cast<char>(code));
+      if (pendingAccent_) {
+        typed = ComposeAfterDeadKey(pendingAccent_, typed[0]);
+        pendingAccent_ = 0;
+      }
+      bool consumed = false;
+      for (char t : typed) {
+        char ch = t;
+        auto handler = OnKeyPress;
+        handler(ch);
+        consumed |= ch == 0;
+      }
+      if (consumed) return true;
     }
   }
   if ((key == kVkReturn || key == kVkEscape) && shift == 0) return ClickDialogButton(key);

@@ -57,6 +57,11 @@ class TBookForm : public QWidget {
   void ShowStill(bool show);
   // Centres the book and the cover in the client area.
   void CenterBook();
+  // True while the window is maximised (or full screen); otherwise it keeps
+  // the book's own size, and a drag to another size springs back after
+  // kSettleMs.
+  bool Enlarged() const;
+  static constexpr int kSettleMs = 250;
   // Loads the window's pictures from the program directory where present;
   // missing ones are drawn. The background comes at once; the book's own
   // pictures when the book first opens (the cover does not show them).
@@ -77,6 +82,9 @@ class TBookForm : public QWidget {
   // key to 0 consumes it.
   std::function<void(int& key, ShiftState shift)> OnKeyDown;
   std::function<void(char& key)> OnKeyPress;
+  // A dead key (an accent) went down; the character it composes with the
+  // next key then comes through OnKeyPress as one character.
+  std::function<void(char accent)> OnDeadKey;
   std::function<void(int& key, ShiftState shift)> OnKeyUp;
   // Told after every size change (the settings record the maximised state).
   std::function<void()> OnResize;
@@ -155,6 +163,8 @@ class TBookForm : public QWidget {
   // Enter clicks the default button, Escape the cancel button, as on a
   // dialog.
   bool ClickDialogButton(int key);
+  // The accent of a dead key waiting for the next key, 0 when none.
+  char pendingAccent_ = 0;
 
   // The caret of an edit box stops blinking after a while without input
   // (as on other desktops), so a waiting page costs no processor time.

@@ -13,6 +13,7 @@ namespace {
 
 TFormView* g_currentView = nullptr;
 bool g_terminated = false;
+bool g_halted = false;
 // Every page object alive, so that a remembered previous page is only
 // made current again while it exists.
 std::set<TFormView*>& LiveViews() {
@@ -203,8 +204,18 @@ bool ApplicationTerminated() {
   return g_terminated;
 }
 
+void HaltApplication() {
+  g_halted = true;
+  TerminateApplication();
+}
+
+bool ApplicationHalted() {
+  return g_halted;
+}
+
 void ResetApplicationTerminated() {
   g_terminated = false;
+  g_halted = false;
 }
 
 }  // namespace tq

@@ -105,7 +105,12 @@ bool QueryCloseCurrentView();
 // every running page loop then ends, and loops started later end at once.
 void TerminateApplication();
 bool ApplicationTerminated();
-// Clears the flag (a new run of the program in the same process, as in tests).
+// A fatal stop: terminates the application, which then ends without
+// writing the settings.
+void HaltApplication();
+bool ApplicationHalted();
+// Clears both flags (a new run of the program in the same process, as in
+// tests).
 void ResetApplicationTerminated();
 
 }  // namespace tq

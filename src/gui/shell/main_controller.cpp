@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include "core/course/learned_keys.h"
 #include "core/exercises/key_data_ext.h"
 #include "core/files/ansi.h"
 #include "core/files/data_file.h"
@@ -156,8 +157,8 @@ void PrepareBook() {
   book->setWindowTitle(ToQString(Str(kStrProgramTitle)));
   book->OnCloseQuery = TMain::BookCloseQuery;
   book->OnResize = [book] {
-    // The book counts as maximised when the window is not at its own size.
-    Settings().MaximizedBook = book->height() != TBookForm::kClientHeight;
+    // Only a maximised window records the book as enlarged.
+    Settings().MaximizedBook = book->Enlarged();
   };
   if (Settings().DisableSettingsPage) {
     book->HideSettings->show();
@@ -192,7 +193,7 @@ bool ShowCover() {
     const bool made = Settings().ReadOnlyProgram()
                           ? CopyFileTo("UserBase.org", TUser::UserbasePath())
                           : MoveFileTo("UserBase.org", TUser::UserbasePath());
-    if (!made) ReportError(kErrorRenameUserbase, TUser::UserbasePath());
+    if (!made) ReportError(kErrorRenameUserbase, NativePath(TUser::UserbasePath()));
   }
   return true;
 }
@@ -211,7 +212,7 @@ void BeginSession(TUser& user) {
   if (!user.IsVisitor()) Settings().LastUser = user.Name;
   ExercInfoView().BeginStudent(user);
   if (user.GetContents().empty()) user.SetContents(Settings().DefaultContents);
-  user.DifficultKeys().SetLearnedKeys(user.GetKeys(user.KeyLevel));
+  LoadLearnedKeys(user);
 }
 
 // The open book with its tabs, the navigation bar on a small screen.
@@ -261,7 +262,7 @@ void TMain::Reset() {
 int TMain::Run(const StartOptions& options) {
   if (!StartUp(options)) return kFatal;
   ShutDown();
-  return kEnded;
+  return ApplicationHalted() ? kFatal : kEnded;
 }
 
 bool TMain::StartUp(const StartOptions& options) {
@@ -390,7 +391,8 @@ void TMain::BookCloseQuery(QWidget*, bool& canClose) {
 
 void TMain::ShutDown() {
   for (int slot = kSoundClick; slot <= kSoundError2; ++slot) CloseSound(slot);
-  Settings().Save();
+  // A fatal stop ends without writing the settings.
+  if (!ApplicationHalted()) Settings().Save();
 }
 
 }  // namespace tq

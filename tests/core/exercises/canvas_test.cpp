@@ -324,7 +324,7 @@ TEST(WordViewCanvasTest, TheCursorWalksTheWordAndItsTerminator) {
     EXPECT_EQ(w.Words[0].Color, w.RestColor);
     w.SetWord("de");
     EXPECT_EQ(w.GetCurrentChar(), "d");
-    EXPECT_EQ(w.Words[0].Color, w.TypedColor);
+    EXPECT_EQ(w.Words[0].Color, TColor{0x008000});
   }
 }
 

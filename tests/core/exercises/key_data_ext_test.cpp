@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/exercises/dead_keys.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/shell/errors.h"
@@ -489,6 +490,76 @@ TEST_F(KeyDataTest, KeypadLayoutShowsTheKeypadInItsOwnPlace) {
     for (std::size_t j = i + 1; j < shown.size(); ++j)
       EXPECT_FALSE(overlap(*shown[i], *shown[j])) << i << " and " << j;
   EXPECT_TRUE(host.messages.empty());
+}
+
+}  // namespace
+}  // namespace tq
+
+namespace tq {
+namespace {
+
+// A dead acute (´ with a grave ` on Shift) beside the letters: é and È
+// light the dead key (with Shift for the grave), then the letter once the
+// dead key is down; a file without the deadkey line knows no such strokes.
+TEST_F(KeyDataTest, DeadKeysLightTheAccentThenTheLetter) {
+  std::vector<std::string> lines = kSmallLayout;
+  lines.push_back("key;8;400;10;30;30;-;\264;`");
+  lines.push_back("deadkey;\264`");
+  ASSERT_EQ(Load(lines), kFileGood);
+  EXPECT_EQ(data.DeadKeys, "\264`");
+  struct Case {
+    char typed;
+    char firstKey;  // the label lit before the dead key is down
+    bool shifted;   // with the Shift of the other hand
+    char thenKey;   // lit once the dead key is down
+    int finger;     // of the dead key
+  } cases[] = {{'\351', '\264', false, 'e', 8}, {'\310', '\264', true, 'E', 8}};
+  for (const Case& c : cases) {
+    data.SetPendingDeadKey(0);
+    data.ShowKeys(std::string(1, c.typed), "");
+    EXPECT_TRUE(Key(c.firstKey)->Lit) << c.typed;
+    EXPECT_FALSE(Key('e')->Lit);
+    TKeyInfoExt* shift = nullptr;
+    data.FindKey("`", &shift);
+    ASSERT_NE(shift, nullptr);
+    EXPECT_EQ(shift->Lit, c.shifted) << "the Shift of the other hand";
+    EXPECT_EQ(data.FingerOf(c.typed), c.finger);
+    char accent = 0, letter = 0;
+    ASSERT_TRUE(data.DeadKeyStroke(c.typed, accent, letter));
+    data.SetPendingDeadKey(accent);
+    data.ShowKeys(std::string(1, c.typed), "");
+    EXPECT_TRUE(Key(c.thenKey)->Lit) << c.typed;
+    EXPECT_FALSE(Key(c.firstKey)->Lit);
+    EXPECT_EQ(data.FingerOf(c.typed), 3);
+  }
+  // A letter no dead key of the layout composes, and one with its own key.
+  char accent = 0, letter = 0;
+  EXPECT_FALSE(data.DeadKeyStroke('\361', accent, letter));  // ñ: no tilde here
+  EXPECT_FALSE(data.DeadKeyStroke('e', accent, letter));
+
+  lines.pop_back();
+  ASSERT_EQ(Load(lines), kFileGood);
+  EXPECT_FALSE(data.DeadKeyStroke('\351', accent, letter));
+  EXPECT_EQ(data.FingerOf('\351'), 0);
+}
+
+TEST(DeadKeysTest, ADeadKeyAndTheNextKeyTypeOneCharacter) {
+  struct Case {
+    char accent, key;
+    std::string typed;
+  } cases[] = {
+      {'\264', 'e', "\351"}, {'`', 'e', "\350"},    {'\250', 'u', "\374"}, {'~', 'n', "\361"},
+      {'^', 'E', "\312"},    {'\260', 'a', "\345"}, {'\264', ' ', "\264"}, {'\264', 'x', "\264x"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ComposeAfterDeadKey(c.accent, c.key), c.typed) << c.accent << c.key;
+    if (c.typed.size() == 1 && c.key != ' ') {
+      char accent = 0, letter = 0;
+      ASSERT_TRUE(DecomposeAccented(c.typed[0], accent, letter));
+      EXPECT_EQ(accent, c.accent);
+      EXPECT_EQ(letter, c.key);
+    }
+  }
 }
 
 }  // namespace

@@ -146,7 +146,10 @@ TEST_F(DrillTest, WordDrillCountsKeystrokesAndEndsWithTheText) {
   EXPECT_EQ(rec.progress.back(), 33);  // 100 - "\r\ncd" (4 of 6 characters) left
   EXPECT_EQ(DifficultKeys().NewHits['a'], 2);
   EXPECT_EQ(DifficultKeys().NewErrors['a'], 0);
-  Type(d, "cx");  // x for d: an error of d
+  Type(d, "c\x7F\t\x1B");  // Delete and control keys are no mistakes
+  EXPECT_EQ(DifficultKeys().NewErrors['d'], 0);
+  EXPECT_EQ(rec.sounds.size(), 1u);
+  Type(d, "x");  // x for d: an error of d
   EXPECT_EQ(DifficultKeys().NewErrors['d'], 1);
   EXPECT_TRUE(Key('x') == nullptr);
   Type(d, "d\r");

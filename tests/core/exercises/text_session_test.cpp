@@ -131,12 +131,24 @@ TEST_F(TextSessionTest, BackspaceAndControlKeys) {
   Show(TextKind::Text, "ab cd");
   Type("\b");  // nothing typed yet: a finished word cannot be changed
   EXPECT_EQ(rec.Count(kSoundWrongKey), 1);
-  Type("ax\bb\t\x1B");
+  Type("ax\bb\t\x1B\x7F\x01");
   EXPECT_EQ(s.TypingView().TypedText(), "ab");
-  // Tab and Escape are not keystrokes; the two backspaces are.
+  // Tab, Escape, Delete and other control keys are not keystrokes; the two
+  // backspaces are.
   EXPECT_EQ(BackSpaceCounter().Keystrokes, 5);
   EXPECT_EQ(BackSpaceCounter().Backspaces, 2);
   EXPECT_EQ(s.State(), TypingSession::kRunning);
+}
+
+TEST_F(TextSessionTest, DeleteNeitherStartsTheClockNorBreaksTheWord) {
+  Show(TextKind::Text, "ab cd");
+  Type("\x7F");
+  EXPECT_EQ(s.State(), TypingSession::kNotStarted);
+  Type(
+      "a\x7F\x7F"
+      "b ");
+  EXPECT_FALSE(s.HadErrors());
+  EXPECT_EQ(BackSpaceCounter().Keystrokes, 3);
 }
 
 TEST_F(TextSessionTest, TheEndOfTheTextFinishesTheExercise) {
@@ -312,7 +324,22 @@ TEST(ExamCheckTest, MinimumSpeedIsShownInTheChosenUnit) {
   Settings().MeasuringUnitWpm = true;
   EXPECT_EQ(SpeedInDisplayUnit(150), "30 wpm");
   EXPECT_EQ(SpeedInDisplayUnit(152), "30.4 wpm");
-  EXPECT_EQ(CheckExam(true, 149, 100, 100, {150, 0, 0}).Message, Str(kStrExamSpeedLow) + "30 wpm");
+  // Compared as shown: 148 cpm shows "30", so a 30 wpm minimum passes; a
+  // 30.4 wpm minimum still fails a student shown 30.
+  struct Case {
+    int speed, minimum;
+    bool passed;
+  };
+  for (const Case& c : std::vector<Case>{
+           {148, 150, true}, {147, 150, false}, {149, 152, false}, {150, 150, true}}) {
+    const ExamOutcome o = CheckExam(true, c.speed, 100, 100, {c.minimum, 0, 0});
+    EXPECT_EQ(o.Passed, c.passed) << c.speed << " against " << c.minimum;
+    if (!c.passed) {
+      EXPECT_EQ(o.Message, Str(kStrExamSpeedLow) + SpeedInDisplayUnit(c.minimum));
+    }
+  }
+  Settings().MeasuringUnitWpm = false;
+  EXPECT_FALSE(CheckExam(true, 148, 100, 100, {150, 0, 0}).Passed);
   Settings().MeasuringUnitWpm = false;
   EXPECT_EQ(SpeedInDisplayUnit(150), "150 cpm");
   Settings().MeasuringUnitWpm = wpm;

@@ -161,27 +161,30 @@ std::vector<std::string> CheckKnownKeys(const std::string& dir, const std::strin
 }
 
 std::vector<std::string> CheckTypeable(const std::string& dir, const std::string& course,
-                                       const std::string& keyboardFile) {
+                                       const std::string& keyboardFile, int lesson) {
   std::vector<std::string> problems;
   TKeyDataExt layout;
   layout.Quiet = true;
   if (layout.LoadFromFile(dir + keyboardFile) != kFileGood)
     return {keyboardFile + ": does not load"};
   LoadedCourse c(dir, course);
-  ForEachEvent(c.contents,
-               [&](const TChapter& chapter, const TExercise& exercise, const TEventLoader& event) {
-                 const EventLine line(event.Parameters);
-                 const std::optional<std::string> text = TypedText(line, c.student);
-                 if (!text) return;
-                 std::set<char> reported;
-                 for (char ch : *text) {
-                   if (IsSeparator(ch) || reported.count(ch) || layout.FindKey(std::string(1, ch)))
-                     continue;
-                   reported.insert(ch);
-                   problems.push_back(Where(course, chapter, exercise) + ": " + Quoted(ch) +
-                                      " cannot be typed on " + keyboardFile);
-                 }
-               });
+  ForEachEvent(c.contents, [&](const TChapter& chapter, const TExercise& exercise,
+                               const TEventLoader& event) {
+    if (lesson != 0 && chapter.Number != lesson) return;
+    const EventLine line(event.Parameters);
+    const std::optional<std::string> text = TypedText(line, c.student);
+    if (!text) return;
+    std::set<char> reported;
+    for (char ch : *text) {
+      char accent = 0, letter = 0;
+      if (IsSeparator(ch) || reported.count(ch) || layout.FindKey(std::string(1, ch)) ||
+          layout.DeadKeyStroke(ch, accent, letter))
+        continue;
+      reported.insert(ch);
+      problems.push_back(Where(course, chapter, exercise) + ": " + Quoted(ch) +
+                         " cannot be typed on " + keyboardFile);
+    }
+  });
   return problems;
 }
 

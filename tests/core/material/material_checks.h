@@ -29,9 +29,10 @@ std::vector<std::string> CheckCourseLoads(const std::string& dir, const std::str
 // A course that names no key groups (for students who know the keyboard)
 // may use every key.
 std::vector<std::string> CheckKnownKeys(const std::string& dir, const std::string& course);
-// Every character typed in the course has a key on the keyboard file.
+// Every character typed in the course (in one lesson when `lesson` is not
+// 0) has a key on the keyboard file or is typed there with a dead key.
 std::vector<std::string> CheckTypeable(const std::string& dir, const std::string& course,
-                                       const std::string& keyboardFile);
+                                       const std::string& keyboardFile, int lesson = 0);
 // Every file the course names exists: texts, pictures, word files, the
 // course's keyboard, the efficiency text and the stories of "ASK:".
 std::vector<std::string> CheckNamedFiles(const std::string& dir, const std::string& course);

@@ -9,6 +9,7 @@
 #include "core/files/paths.h"
 #include "core/records/user.h"
 #include "core/shell/program_settings.h"
+#include "core/shell/strings.h"
 #include "records_fixture.h"
 
 namespace tq {
@@ -167,6 +168,23 @@ TEST_F(UserRecord, ConversionNeverReplacesAnEarlierBackup) {
   EXPECT_EQ(host.messages.back().text,
             "#-1556 Can not rename old database. Please remove userbase.450 backup file and try "
             "again.");
+}
+
+TEST_F(UserRecord, AFailedConversionPutsTheOldBaseBack) {
+  // A base of whole current records cannot be converted: the base is back
+  // under its own name, nothing is left under the backup's, and the student
+  // is told.
+  const std::string base = HandRecord("Ann").bytes + HandRecord("Bo").bytes;
+  test::WriteFile(Base(), base);
+  EXPECT_FALSE(TUser::ConvertUserbase());
+  EXPECT_EQ(test::ReadFile(Base()), base);
+  EXPECT_FALSE(FileExists(dir / "userbase.450"));
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages.back().text.rfind(Str(kStrConvertFailed), 0), 0u)
+      << host.messages.back().text;
+  EXPECT_EQ(host.messages.back().text.find('\\'), std::string::npos);
+  auto found = TUser::FindUser("bo");
+  ASSERT_NE(found, nullptr);
 }
 
 TEST_F(UserRecord, ANewStudentHasTheInitialValues) {

@@ -84,8 +84,8 @@ TEST_F(SettingsTest, DataPathExpansionAndFallback) {
   EXPECT_EQ(Make().DataPath, prog.path());
 
   // An undefined variable cannot be expanded: the fixed per-user folder,
-  // with its backslash. That folder has no shared files, so the program
-  // directory takes over after the warning.
+  // shown the way this system writes paths. That folder has no shared files,
+  // so the program directory takes over after the warning.
   std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
   std::string home = windows.path().substr(0, windows.path().size() - 1);
   ::setenv("HOME", home.c_str(), 1);
@@ -97,9 +97,9 @@ TEST_F(SettingsTest, DataPathExpansionAndFallback) {
   EXPECT_EQ(host.messages[0].caption, "Warning #2981");
   EXPECT_EQ(host.messages[0].text,
             windows.path() +
-                "tapquill-data\\ not available (is network down?)\r"
-                "A local directory will be used instead. \rRun NETSETUP again to fix "
-                "the problem.");
+                "tapquill-data/ not available (is network down?)\r"
+                "A local directory will be used instead. \rPrepare the folder with "
+                "\"tapquill-admin share init\" to fix the problem.");
   EXPECT_EQ(s.DataPath, prog.path());
 }
 

@@ -11,15 +11,19 @@
 #include "core/shell/ini_file.h"
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
+#include "gui/course/welcome_views.h"
 #include "gui/gui_support.h"
 #include "gui/pages/about_view.h"
 #include "gui/pages/sign_in_views.h"
+#include "gui/pages/std_profile_view.h"
 #include "gui/pages/titled_page.h"
 #include "gui/shell/application.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/form_view.h"
 #include "gui/shell/navigate.h"
 #include "gui/shell/sounds.h"
+#include "gui/storage/storage_forms.h"
+#include "gui/storage/welcome_stg.h"
 #include "support/fake_host.h"
 
 namespace tq {
@@ -260,6 +264,43 @@ TEST_F(ProgramTest, AMissingKeyboardFileEndsTheProgramAtOnce) {
   EXPECT_EQ(SetupValue("MeasuringUnit"), "wpm");
 }
 
+TEST_F(ProgramTest, FatalStopsAtTheStartOfStudyingEndWithoutSavingTheSettings) {
+  const std::string course = test::ReadFile(TAPQUILL_DATA_DIR "/Beginner.cnt");
+  std::string otherKeyboard = course;
+  otherKeyboard.replace(otherKeyboard.find("keyboard=ALL"), 12, "keyboard=absent.kbd");
+  struct Case {
+    std::string contents;
+    std::string message;
+  } cases[] = {
+      {"$version=1\r\n$description=Broken\r\n$end\r\ncontents name=Broken\r\n"
+       "default time=soon\r\n",
+       "#-5633"},
+      {otherKeyboard, "#-1 "},
+  };
+  for (const Case& c : cases) {
+    Row row;
+    test::WriteFile(row.dir.File("Beginner.cnt"), c.contents);
+    test::WriteFile(row.dir.File("KLSetup.ini"),
+                    "[General Settings]\r\nLanguageID=UK\r\nMeasuringUnit=wpm\r\n");
+    PageScript script;
+    script
+        .When([] { return Current<TCoverView>() && Current<TCoverView>()->InLoop(); },
+              [] { BookForm()->LogVisitor->click(); })
+        .When([] { return Current<TWelcomeView>() && Current<TWelcomeView>()->InLoop(); },
+              [] { QTest::mouseClick(StorageForms().WelcomeStg->StudyingMask, Qt::LeftButton); })
+        .When([] { return Current<TStdProfileView>() && Current<TStdProfileView>()->InLoop(); },
+              [] { QTest::mouseClick(BookForm()->Next, Qt::LeftButton); });
+    EXPECT_EQ(row.Run(), TMain::kFatal) << c.message;
+    bool stopped = false;
+    for (const auto& m : row.host.messages) stopped |= m.text.rfind(c.message, 0) == 0;
+    EXPECT_TRUE(stopped) << c.message;
+    EXPECT_EQ(TIniFile(row.dir.File("KLSetup.ini")).ReadString("General Settings", "MeasuringUnit"),
+              "wpm")
+        << c.message;
+    ResetApplicationTerminated();
+  }
+}
+
 TEST_F(ProgramTest, TabsSwitchWithClicksAndKeysAndOnlyLaterSelectionsClick) {
   std::vector<std::string> shown;
   test::ParentSnapshot storage;
@@ -468,11 +509,23 @@ TEST_F(ProgramTest, TheSettingsRecordWhetherTheBookIsEnlarged) {
   script
       .When([] { return Current<TCoverView>() && Current<TCoverView>()->InLoop(); },
             [] { BookForm()->LogVisitor->click(); })
-      .When(Showing(kMenuGuided), [] {
-        BookForm()->resize(1100, 900);
-        EXPECT_EQ(BookForm()->Book->pos(), QPoint((1100 - 779) / 2, (900 - 520) / 2));
-        CloseWindow();
-      });
+      .When(Showing(kMenuGuided), [] { BookForm()->showNormal(); })
+      .When(
+          [] {
+            return BookForm()->size() == QSize(TBookForm::kClientWidth, TBookForm::kClientHeight);
+          },
+          [] {
+            // A drag to another size springs back and records nothing.
+            BookForm()->resize(1100, 900);
+            EXPECT_EQ(BookForm()->Book->pos(), QPoint((1100 - 779) / 2, (900 - 520) / 2));
+            EXPECT_FALSE(Settings().MaximizedBook);
+          })
+      .When([] { return BookForm()->width() == TBookForm::kClientWidth; },
+            [] {
+              EXPECT_FALSE(Settings().MaximizedBook);
+              BookForm()->showMaximized();
+            })
+      .When([] { return BookForm()->Enlarged(); }, CloseWindow);
   Run();
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(SetupValue("MaximizedBook"), "1");
