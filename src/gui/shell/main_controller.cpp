@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 
@@ -12,6 +13,7 @@
 #include "core/files/paths.h"
 #include "core/records/difficult_keys.h"
 #include "core/records/sign_in.h"
+#include "core/records/sign_in_marker.h"
 #include "core/records/user.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
@@ -109,6 +111,13 @@ class CoverPages : public SignInPages {
            : outcome == TCoverView::kName  ? kCoverName
                                            : kCoverClosed;
   }
+  void RefuseName(const std::string& characters) override {
+    QString text = ToQString(Str(kStrNameUnstorable));
+    text.replace(QStringLiteral("%s"), QString::fromStdString(characters));
+    QMessageBox box(QMessageBox::Warning, ToQString(Str(kStrWarning)), text, QMessageBox::Ok,
+                    BookForm());
+    box.exec();
+  }
   int AskNewUser(const std::string& name) override {
     newUser_.UserName = name;
     const int answer = newUser_.Execute();
@@ -187,7 +196,7 @@ bool ShowCover() {
     ReportError(kErrorMain, keyboardFile + Str(kStrKeyboardNotFound));
     return false;
   }
-  if (!FileExists(TUser::UserbasePath())) {
+  if (!Settings().ReadOnly() && !FileExists(TUser::UserbasePath())) {
     if (!MoveFileTo("UserBase.org", TUser::UserbasePath()))
       ReportError(kErrorRenameUserbase, TUser::UserbasePath());
   }
@@ -387,6 +396,8 @@ void TMain::BookCloseQuery(QWidget*, bool& canClose) {
 void TMain::ShutDown() {
   for (int slot = kSoundClick; slot <= kSoundError2; ++slot) CloseSound(slot);
   Settings().Save();
+  // The student is no longer signed in here.
+  RemoveMarker(CurrentUser().Name);
 }
 
 }  // namespace tq
