@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QStringList>
 
 #include "core/exercises/key_data_ext.h"
 #include "core/files/ansi.h"
@@ -112,8 +113,15 @@ class CoverPages : public SignInPages {
                                            : kCoverClosed;
   }
   void RefuseName(const std::string& characters) override {
+    // Each character with its code as well: the font may not show it.
+    QStringList named;
+    for (char32_t c : QString::fromStdString(characters).toUcs4())
+      named << QStringLiteral("%1 (U+%2)")
+                   .arg(
+                       QString::fromUcs4(&c, 1),
+                       QString::number(static_cast<uint>(c), 16).rightJustified(4, u'0').toUpper());
     QString text = ToQString(Str(kStrNameUnstorable));
-    text.replace(QStringLiteral("%s"), QString::fromStdString(characters));
+    text.replace(QStringLiteral("%s"), named.join(QStringLiteral(", ")));
     QMessageBox box(QMessageBox::Warning, ToQString(Str(kStrWarning)), text, QMessageBox::Ok,
                     BookForm());
     box.exec();
