@@ -253,6 +253,9 @@ int TChapter::RunExercise(TBookMark& bookmark, TUser& student, StudyInterface& u
   }
   bookmark.Exercise = std::min(bookmark.Exercise + 1, count + 1);
   bookmark.Event = 1;
+  // Every finished exercise goes into the record at once: a program killed
+  // later loses at most the exercise in progress.
+  student.SaveUser();
   return kStudyGoOn;
 }
 

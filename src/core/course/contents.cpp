@@ -28,16 +28,23 @@ int TContents::Load(std::string_view fileName, TUser& student) {
   DefaultTime = 0;
   WizardName.clear();
   messages_.clear();
+  Refusal.clear();
   student.KeyGroups.clear();
 
   TTextFile file;
   int status = file.Open(fileName, 1);
-  if (status != kFileGood) return status == 0 ? kFileReadError : status;
+  if (status != kFileGood) {
+    Refusal = ErrorMessage(status == 0 ? kFileReadError : status);
+    return status == 0 ? kFileReadError : status;
+  }
+  bool named = false;
 
   CourseReader reader(file, fileName);
   int lessons = 0;
   while (reader.Next()) {
     const std::string& keyword = reader.Keyword();
+    named =
+        named || keyword == "contents name" || keyword == "default time" || keyword == "keyboard";
     if (keyword == "contents name") {
       ContentsName = reader.Value(1);
     } else if (keyword == "default time") {
@@ -67,7 +74,13 @@ int TContents::Load(std::string_view fileName, TUser& student) {
   }
   file.Close();
   messages_ = reader.Messages();
-  if (reader.Failed()) {
+  // Random bytes or another kind of file hold no course: without a single
+  // lesson it is refused, not taken as a course already completed.
+  if (!reader.Failed() && lessons == 0)
+    Refusal = Str(file.HasVersion || named ? kStrContentsNoLesson : kStrContentsNoHeader);
+  else if (reader.Failed())
+    Refusal = ErrorMessage(kErrorContentsInvalid);
+  if (!Refusal.empty()) {
     Chapters.clear();
     student.KeyGroups.clear();
     student.ChapterCount = 0;

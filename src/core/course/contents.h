@@ -34,7 +34,9 @@ class TContents {
   // Reads the whole course for `student` (the lesson length is the
   // student's; key groups, loop counts and ChapterCount go into the record).
   // Returns 0 when loaded; otherwise the open status of the file, or -1095
-  // after a malformed number; the lesson list is then empty.
+  // after a malformed number and for a course without a single lesson (no
+  // header either: not a course file at all); the lesson list is then empty
+  // and Refusal says what is wrong.
   int Create(std::string_view fileName, TUser& student);
   // The same without exercises: lessons, titles, pictures and key groups.
   // Pass a scratch student to leave the signed-in student's groups alone.
@@ -60,6 +62,8 @@ class TContents {
   std::vector<std::unique_ptr<TChapter>> Chapters;
   int DefaultTime = 0;
   std::string WizardName;
+  // What made the last load fail, in words; empty after a load.
+  std::string Refusal;
 
  private:
   int Load(std::string_view fileName, TUser& student);

@@ -21,7 +21,8 @@ int TIntroduction::Run(TUser& student, StudyInterface& ui) {
     auto contents = std::make_unique<TContents>();
     int status = contents->Create(kIntroductionFile, student);
     if (status != 0) {
-      ReportErrorCode(kErrorFatalIntroduction, status);
+      ReportError(kErrorFatalIntroduction,
+                  std::string(kIntroductionFile) + ": " + contents->Refusal);
       return 0;
     }
     Contents = std::move(contents);
@@ -40,6 +41,8 @@ bool TGuidedStudying::Welcome(TUser& student, StudyInterface& ui, int& result) {
       int profile = ui.ShowProfile();
       if (profile == kProfileDone) {
         student.BookMark.Chapter = 1;
+        // The course and lesson length chosen are kept at once.
+        student.SaveUser();
         break;
       }
       if (profile == kProfileStop) {
@@ -67,7 +70,10 @@ int TGuidedStudying::Run(TUser& student, StudyInterface& ui) {
     contents_ = std::make_unique<TContents>();
     int status = contents_->Create(student.GetContents(), student);
     if (status != 0) {
-      ReportErrorCode(kErrorFatalContents, status);
+      // The course of the student's record: the file and what is wrong with it.
+      const std::string course =
+          student.GetContents().empty() ? Str(kStrRecordNoCourse) : student.GetContents();
+      ReportError(kErrorFatalContents, student.Name + " - " + course + ": " + contents_->Refusal);
       ui.Halt();
       return kStudyStop;
     }

@@ -1,5 +1,6 @@
 #include "core/exercises/event_line.h"
 
+#include "core/exercises/event_text.h"
 #include "core/exercises/study_codes.h"
 #include "core/files/ansi.h"
 #include "core/files/data_file.h"
@@ -45,7 +46,10 @@ int StudyCodeOfEventResult(int pageResult) {
 
 bool SkipsPage(int loadResult, int& pageResult) {
   if (loadResult == 1 || loadResult == 2) return false;
-  pageResult = loadResult == 3 ? kEventCancelled : kEventClosed;
+  // Back on the story page, or a text that could not be read: the event is
+  // left unfinished and the student returns to the lesson page.
+  pageResult =
+      loadResult == kStoryBack || loadResult == kTextMissing ? kEventCancelled : kEventClosed;
   return true;
 }
 

@@ -68,7 +68,8 @@ int StudyCodeOfEventResult(int pageResult);
 
 // An event opens by loading its text. Load results 1 and 2 let the page run
 // (false); any other result skips the page with the result it then ends
-// with: 2 after the story selection's Back (3), 0 otherwise.
+// with: 2 after the story selection's Back (3) or a missing text (5), 0
+// otherwise.
 bool SkipsPage(int loadResult, int& pageResult);
 
 }  // namespace tq

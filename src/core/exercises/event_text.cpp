@@ -30,8 +30,9 @@ std::optional<std::string> ReadBody(const std::string& name) {
 
 int LoadFile(const std::string& name, EventText& text) {
   text.Text = ReadBody(name);
-  if (!text.Text) ReportError(kErrorInEvent, "File " + name + " missing or read error");
-  return 1;
+  if (text.Text) return 1;
+  ReportError(kErrorInEvent, "File " + name + " missing or read error");
+  return kTextMissing;
 }
 
 int LoadStory(const std::string& mask, EventText& text, TUser& student,

@@ -24,6 +24,9 @@ constexpr const char* kEfficiencyTextFile = "Effic.kls";
 constexpr int kStoryNew = 1;       // a new story was chosen
 constexpr int kStoryContinue = 2;  // go on with the current story
 constexpr int kStoryBack = 3;
+// Load result of a "FILE:" or "EFFIC:" text that is missing or unreadable:
+// the page does not run and the exercise is not credited.
+constexpr int kTextMissing = 5;
 
 // What the story selection page returns: its result and, for a new story,
 // the chosen file.
@@ -47,7 +50,7 @@ struct EventText {
 // Loads the text named by `source` into `text` and returns the load result:
 // 1 (or 2 for a continued story) when the page may run, the story selection
 // page's other results as they are. A missing "FILE:" or "EFFIC:" file is
-// reported (-501) and leaves no text; a story file that does not open leaves
+// reported (-501), leaves no text and returns kTextMissing; a story file that does not open leaves
 // no text and no message. The student's StoryText is set for a new story.
 int LoadText(std::string_view source, EventText& text, TUser& student,
              const StorySelector& selectStory);

@@ -44,6 +44,73 @@ bool WriteAll(int fd, int64_t pos, const char* buf, int64_t n) {
   return true;
 }
 
+// A record file's write goes first, whole, to a journal beside it
+// ("<file>.jnl": a mark, the position, the length, the bytes and a check
+// sum), then into the file, and the journal is removed. A program killed in
+// the middle of the write into the file leaves the journal behind, and the
+// next program to open the file finishes the write from it; one killed while
+// writing the journal leaves a journal that does not check out, and the file
+// untouched. So a record is always either the old or the new one.
+constexpr char kJournalMark[4] = {'T', 'Q', 'J', '1'};
+
+uint64_t JournalSum(const std::string& body) {
+  uint64_t hash = 1469598103934665603ull;
+  for (char c : body) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+bool WriteJournal(const std::string& journal, int64_t pos, const std::string& bytes) {
+  std::string body(kJournalMark, sizeof kJournalMark);
+  const auto start = static_cast<uint64_t>(pos), length = static_cast<uint64_t>(bytes.size());
+  body.append(reinterpret_cast<const char*>(&start), sizeof start);
+  body.append(reinterpret_cast<const char*>(&length), sizeof length);
+  body += bytes;
+  const uint64_t sum = JournalSum(body);
+  body.append(reinterpret_cast<const char*>(&sum), sizeof sum);
+  const int fd = ::open(journal.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  const bool ok = WriteAll(fd, 0, body.data(), static_cast<int64_t>(body.size()));
+  ::close(fd);
+  if (!ok) ::unlink(journal.c_str());
+  return ok;
+}
+
+// Finishes a write a killed program left in the journal, when no other
+// program holds the file.
+void ReplayJournal(const std::string& path) {
+  const std::string journal = path + ".jnl";
+  if (::access(journal.c_str(), F_OK) != 0) return;
+  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) return;
+  if (!TakeLock(fd, F_WRLCK)) {
+    ::close(fd);  // a living writer: the journal is its own
+    return;
+  }
+  std::string body;
+  if (const int jf = ::open(journal.c_str(), O_RDONLY | O_CLOEXEC); jf >= 0) {
+    char buf[65536];
+    for (ssize_t got; (got = ::read(jf, buf, sizeof buf)) > 0;)
+      body.append(buf, static_cast<std::size_t>(got));
+    ::close(jf);
+  }
+  constexpr std::size_t kHead = sizeof kJournalMark + 2 * sizeof(uint64_t);
+  uint64_t start = 0, length = 0, sum = 0;
+  if (body.size() >= kHead + sizeof sum && body.compare(0, 4, kJournalMark, 4) == 0) {
+    std::memcpy(&start, body.data() + 4, sizeof start);
+    std::memcpy(&length, body.data() + 4 + sizeof start, sizeof length);
+    std::memcpy(&sum, body.data() + body.size() - sizeof sum, sizeof sum);
+    const bool whole = length == body.size() - kHead - sizeof sum && start < (uint64_t{1} << 40) &&
+                       JournalSum(body.substr(0, body.size() - sizeof sum)) == sum;
+    if (whole)
+      WriteAll(fd, static_cast<int64_t>(start), body.data() + kHead, static_cast<int64_t>(length));
+  }
+  ::unlink(journal.c_str());
+  ::close(fd);
+}
+
 }  // namespace
 
 // ---- TFile ----
@@ -86,7 +153,10 @@ int TFile::OpenHandle(std::string_view name, int flags, int lockKind, bool mustE
 
 bool TFile::FlushPending() {
   if (pending_.empty() || Handle < 0) return true;
+  // Without a journal (a folder that cannot be written) the write goes on.
+  const bool journaled = !journal_.empty() && WriteJournal(journal_, pendingStart_, pending_);
   bool ok = WriteAll(Handle, pendingStart_, pending_.data(), static_cast<int64_t>(pending_.size()));
+  if (journaled) ::unlink(journal_.c_str());
   pending_.clear();
   return ok;
 }
@@ -257,9 +327,15 @@ int TRecFile::Open(std::string_view name, int mode, int share) {
   if (mode == 3 || mode == 4) return Status = kFileGood;
   int lock = share == kShareDenyWrite ? 1 : share == kShareExclusive ? 2 : 0;
   int flags = share == kShareDenyWrite ? O_RDONLY : O_RDWR;
+  journal_.clear();
   if (mode == 5) return OpenHandle(name, O_RDWR | O_CREAT, lock == 1 ? 2 : lock, false);
-  if (mode == 1 || mode == 2) return OpenHandle(name, flags, lock, true);
-  return Status = kFileOpenFailed;
+  if (mode != 1 && mode != 2) return Status = kFileOpenFailed;
+  // A write a killed program left unfinished is finished first.
+  const std::string path = ResolveExisting(name);
+  if (lock != 0) ReplayJournal(path);
+  const int result = OpenHandle(name, flags, lock, true);
+  if (result == kFileGood && lock == 2) journal_ = path + ".jnl";
+  return result;
 }
 
 int TRecFile::ReadBytes(char* buf, int64_t n) {

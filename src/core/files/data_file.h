@@ -79,6 +79,7 @@ class TFile {
   int64_t pendingStart_ = 0;  // their file position
   std::string cache_;         // read-ahead of text lines
   int64_t cacheStart_ = -1;
+  std::string journal_;  // record files written under an exclusive lock: the journal's path
 };
 
 class TTextFile : public TFile {

@@ -10,6 +10,7 @@
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/busy_retry.h"
+#include "core/records/sign_in_marker.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
@@ -414,6 +415,12 @@ std::unique_ptr<TUser> TUser::FindUser(std::string_view name) {
 }
 
 std::unique_ptr<TUser> TUser::CreateUser(std::string_view name) {
+  if (Settings().ReadOnly()) {
+    // Nothing can be added to a base that cannot be written: the new
+    // student studies from memory, like a visitor under his own name.
+    tq::DifficultKeys().Clear();
+    return std::make_unique<TUser>(name);
+  }
   TRecFile file;
   auto user = std::make_unique<TUser>(name, true);
   int result = OpenUserbase(file, -1);
@@ -457,7 +464,8 @@ std::unique_ptr<TUser> TUser::CreateUser(std::string_view name) {
 }
 
 int TUser::SaveUser() {
-  if (IsVisitor()) return 1;
+  // A folder that cannot be written was reported once at start.
+  if (IsVisitor() || Settings().ReadOnly()) return 1;
   TRecFile file;
   int result = OpenUserbase(file, -1);
   if (result != kFileGood) {
@@ -471,7 +479,9 @@ int TUser::SaveUser() {
   }
   file.Seek(record, kRecordSize);
   WriteRecord(file);
-  return file.Close();
+  const int closed = file.Close();
+  RenewMarker(Name);
+  return closed;
 }
 
 bool TUser::ConvertUserbase() {
@@ -535,6 +545,8 @@ TUser& CurrentUser() {
 }
 
 void SetCurrentUser(std::unique_ptr<TUser> user) {
+  // The student signed in so far is signed out: no longer in use here.
+  if (CurrentSlot() && !CurrentSlot()->IsVisitor()) RemoveMarker(CurrentSlot()->Name);
   CurrentSlot() = std::move(user);
 }
 

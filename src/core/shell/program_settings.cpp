@@ -5,6 +5,7 @@
 #include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
+#include "core/files/writable.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
@@ -83,9 +84,19 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
     setupPath = windowsDir + "KLSetup.ini";
   }
 
+  ReadOnlyFolder.clear();
+  if (!CanWriteFolder(programDir_) || !CanWriteFile(setupPath))
+    ReadOnlyFolder = NativePath(programDir_);
   setup_ = std::make_unique<TIniFile>(setupPath);
   std::string dataPath = setup_->ReadString(kGeneral, "DataPath");
-  if (setup_->ReadString(kGeneral, "LanguageID") != Str(kStrLanguageId)) {
+  if (ReadOnly() && setup_->ReadString(kGeneral, "LanguageID") != Str(kStrLanguageId)) {
+    // Nothing can be repaired in a folder that cannot be written: the
+    // template's settings are read as they stand.
+    if (FileExists(programDir_ + "KLDef.ini")) {
+      setup_ = std::make_unique<TIniFile>(programDir_ + "KLDef.ini");
+      if (dataPath.empty()) dataPath = setup_->ReadString(kGeneral, "DataPath");
+    }
+  } else if (setup_->ReadString(kGeneral, "LanguageID") != Str(kStrLanguageId)) {
     // The setup file belongs to another edition (or is new): start again
     // from the template, keeping the data path the old file named.
     std::string defPath = programDir_ + "KLDef.ini";
@@ -134,6 +145,17 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
   common_ = std::make_unique<TIniFile>(commonPath);
   keyb_ = std::make_unique<TIniFile>(keybPath);
   KeyboardLayouts = keyb_->ReadSection(kLayoutsSection);
+
+  const std::string base = DataPath + "userbase.kl4";
+  if (!ReadOnly() && DirectoryExists(DataPath) &&
+      (!CanWriteFolder(DataPath) || !CanWriteFile(base)))
+    ReadOnlyFolder = NativePath(DataPath);
+  if (ReadOnly()) {
+    std::string text = Str(kStrFolderReadOnly);
+    if (std::size_t at = text.find("%s"); at != std::string::npos)
+      text.replace(at, 2, ReadOnlyFolder);
+    GetHost().ShowMessage(MessageKind::Warning, Str(kStrWarning), text);
+  }
 }
 
 std::string TProgramSettings::ReadSetup(const std::string& key) const {
@@ -200,7 +222,7 @@ void TProgramSettings::Load() {
     KeyboardLayout = "English";
   }
 
-  if (CDRomRelease && !FileExists(DataPath + "Userbase.kl4")) {
+  if (CDRomRelease && !ReadOnly() && !FileExists(DataPath + "Userbase.kl4")) {
     std::string target = DataPath + "Userbase.kl4";
     ForceDirectories(DataPath);
     if (!CopyFileTo(programDir_ + "UserBase.org", target))
@@ -211,6 +233,8 @@ void TProgramSettings::Load() {
 }
 
 void TProgramSettings::Save() {
+  // A read-only folder has been reported once; nothing is written there.
+  if (ReadOnly()) return;
   WriteSetup("KeyboardAutoDetect", KeyboardAutoDetect ? "1" : "0");
   // Read the value back from the file itself: a write-protected or full
   // folder shows here.

@@ -76,6 +76,12 @@ class TProgramSettings {
   std::string DefaultWizard;
   int LessonDuration = 0;
   std::string DataPath = ".\\";  // always ends with a backslash
+  // The folder (program or data) that cannot be written, as this system
+  // writes paths; empty when both can. The program then runs read-only:
+  // nothing is saved and the student is told so once, when the settings
+  // are opened.
+  std::string ReadOnlyFolder;
+  bool ReadOnly() const { return !ReadOnlyFolder.empty(); }
   std::string Version, Build, BuildDate, BuildYear;
   bool SmallScreen = false;
   // Lock flags: the value came from "KLCommon.ini".

@@ -37,9 +37,8 @@ void TCoverView::ShowPage() {
 
 void TCoverView::HidePage() {
   TBookForm* book = BookForm();
-  // A name of blanks is no name: it signs in as a visitor, like an empty one.
-  const std::string typed = ShortStr(Trim(FromQString(book->NameField->currentText())));
-  UserName = Result() != kVisitor && !typed.empty() ? CapitalizeName(typed) : Str(kStrVisitor);
+  // The name as typed: the sign-in rules check and shape it.
+  UserName = Result() != kVisitor ? book->NameField->currentText().toStdString() : std::string();
   for (QWidget* w : std::initializer_list<QWidget*>{book->LogLabel, book->LogOK, book->LogVisitor,
                                                     book->NameField})
     w->hide();

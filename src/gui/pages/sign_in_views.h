@@ -21,8 +21,7 @@ class TCoverView : public TFormView {
   void ShowPage() override;
   void HidePage() override;
 
-  // The name entered (trimmed, at most 255 characters, capitalised), or
-  // "Visitor".
+  // The name as typed, in UTF-8; empty for a visitor.
   std::string UserName;
 
  private:

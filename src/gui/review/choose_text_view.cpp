@@ -66,24 +66,16 @@ struct StoryControls {
   TLabel* Copyright;
 };
 
-QRadioButton* Radio(QWidget* parent, const char* name, QRect box, int text) {
-  auto* radio = new QRadioButton(ToQString(Str(text)), parent);
-  radio->setObjectName(QString::fromLatin1(name));
-  radio->setFont(PixelFont("Arial", 14));
-  radio->setGeometry(box);
-  return radio;
-}
-
 StoryControls& Controls() {
   static StoryControls c = [] {
     TEventViewStg& stg = *StorageForms().EventViewStg;
     StoryControls k{};
     k.StoryTitle = MakeLabel(stg.Page1, "StoryTitle", QPoint(20, 58), PixelFont("Arial", 18, true),
                              kInk, kStrStoryNew);
-    k.Continue = Radio(stg.Page1, "Continue", QRect(20, 88, 290, 24), kStrStoryContinue);
+    k.Continue = MakeRadio(stg.Page1, "Continue", QRect(20, 88, 290, 24), kStrStoryContinue);
     k.ContinueLabel = MakeLabel(stg.Page1, "ContinueLabel", QRect(42, 112, 290, 20),
                                 PixelFont("Arial", 13), kGrey, Qt::AlignLeft);
-    k.NewStory = Radio(stg.Page1, "NewStory", QRect(20, 136, 290, 24), kStrStoryChooseNew);
+    k.NewStory = MakeRadio(stg.Page1, "NewStory", QRect(20, 136, 290, 24), kStrStoryChooseNew);
     k.TextList = new QListWidget(stg.Page1);
     k.TextList->setObjectName(QStringLiteral("TextList"));
     k.TextList->setGeometry(20, 166, 300, 240);

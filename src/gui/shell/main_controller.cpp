@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QStringList>
 
 #include "core/course/learned_keys.h"
 #include "core/exercises/key_data_ext.h"
@@ -13,6 +15,7 @@
 #include "core/files/paths.h"
 #include "core/records/difficult_keys.h"
 #include "core/records/sign_in.h"
+#include "core/records/sign_in_marker.h"
 #include "core/records/user.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
@@ -107,6 +110,20 @@ class CoverPages : public SignInPages {
            : outcome == TCoverView::kName  ? kCoverName
                                            : kCoverClosed;
   }
+  void RefuseName(const std::string& characters) override {
+    // Each character with its code as well: the font may not show it.
+    QStringList named;
+    for (char32_t c : QString::fromStdString(characters).toUcs4())
+      named << QStringLiteral("%1 (U+%2)")
+                   .arg(
+                       QString::fromUcs4(&c, 1),
+                       QString::number(static_cast<uint>(c), 16).rightJustified(4, u'0').toUpper());
+    QString text = ToQString(Str(kStrNameUnstorable));
+    text.replace(QStringLiteral("%s"), named.join(QStringLiteral(", ")));
+    QMessageBox box(QMessageBox::Warning, ToQString(Str(kStrWarning)), text, QMessageBox::Ok,
+                    BookForm());
+    box.exec();
+  }
   int AskNewUser(const std::string& name) override {
     newUser_.UserName = name;
     const int answer = newUser_.Execute();
@@ -188,7 +205,7 @@ bool ShowCover() {
     ReportError(kErrorMain, keyboardFile + Str(kStrKeyboardNotFound));
     return false;
   }
-  if (!FileExists(TUser::UserbasePath())) {
+  if (!Settings().ReadOnly() && !FileExists(TUser::UserbasePath())) {
     // The template stays in a program folder that must not be written.
     const bool made = Settings().ReadOnlyProgram()
                           ? CopyFileTo("UserBase.org", TUser::UserbasePath())
@@ -393,6 +410,8 @@ void TMain::ShutDown() {
   for (int slot = kSoundClick; slot <= kSoundError2; ++slot) CloseSound(slot);
   // A fatal stop ends without writing the settings.
   if (!ApplicationHalted()) Settings().Save();
+  // The student is no longer signed in here.
+  RemoveMarker(CurrentUser().Name);
 }
 
 }  // namespace tq

@@ -13,14 +13,6 @@ const QColor kInk(60, 44, 32);
 const QColor kGrey(110, 110, 110);
 const QColor kLockRed(160, 30, 30);
 
-QRadioButton* Radio(QWidget* parent, const char* name, QRect box, int text) {
-  auto* radio = new QRadioButton(ToQString(Str(text)), parent);
-  radio->setObjectName(QString::fromLatin1(name));
-  radio->setFont(PixelFont("Arial", 14));
-  radio->setGeometry(box);
-  return radio;
-}
-
 }  // namespace
 
 TAddViewsStg::TAddViewsStg() : TStorageForm("AddViewsStg") {
@@ -51,10 +43,10 @@ TAddViewsStg::TAddViewsStg() : TStorageForm("AddViewsStg") {
   TimeLocked->hide();
   LessonLbl = MakeLabel(WizardL, "LessonLbl", QPoint(20, 242), PixelFont("Arial", 14), kInk,
                         kStrProfileLessonQuestion);
-  Time25 = Radio(WizardL, "Time25", QRect(28, 268, 170, 24), kStrProfileTime25);
-  Time35 = Radio(WizardL, "Time35", QRect(28, 294, 170, 24), kStrProfileTime35);
-  Time45 = Radio(WizardL, "Time45", QRect(28, 320, 170, 24), kStrProfileTime45);
-  TimeFree = Radio(WizardL, "TimeFree", QRect(28, 346, 170, 24), kStrProfileTimeFree);
+  Time25 = MakeRadio(WizardL, "Time25", QRect(28, 268, 170, 24), kStrProfileTime25);
+  Time35 = MakeRadio(WizardL, "Time35", QRect(28, 294, 170, 24), kStrProfileTime35);
+  Time45 = MakeRadio(WizardL, "Time45", QRect(28, 320, 170, 24), kStrProfileTime45);
+  TimeFree = MakeRadio(WizardL, "TimeFree", QRect(28, 346, 170, 24), kStrProfileTimeFree);
   Time45->setChecked(true);
   LessonGraph = new TPieGauge(WizardL, "LessonGraph");
   LessonGraph->setGeometry(214, 272, 90, 90);

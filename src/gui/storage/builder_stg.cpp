@@ -11,14 +11,6 @@ namespace {
 const QColor kInk(60, 44, 32);
 const QColor kDarkRed(128, 0, 0);
 
-QRadioButton* Radio(QWidget* parent, const char* name, QRect box, int text) {
-  auto* radio = new QRadioButton(ToQString(Str(text)), parent);
-  radio->setObjectName(QString::fromLatin1(name));
-  radio->setFont(PixelFont("Arial", 14));
-  radio->setGeometry(box);
-  return radio;
-}
-
 // One preview page: a framed sample of what the method looks like.
 QWidget* PreviewPage(QStackedWidget* stack, const char* name, int title, int sample,
                      const QColor& paper) {
@@ -42,14 +34,14 @@ TBuilderStg::TBuilderStg() : TStorageForm("BuilderStg") {
   KeyLbl =
       MakeLabel(LeftPage, "KeyLbl", QPoint(20, 84), PixelFont("Arial", 14), kInk, kStrWizardKeyLbl);
   auto* keyGroup = new QButtonGroup(LeftPage);
-  CurrentKeys = Radio(LeftPage, "CurrentKeys", QRect(24, 104, 230, 22), kStrWizardCurrentKeys);
+  CurrentKeys = MakeRadio(LeftPage, "CurrentKeys", QRect(24, 104, 230, 22), kStrWizardCurrentKeys);
   StudiedKeys = MakeLabel(LeftPage, "StudiedKeys", QRect(44, 126, 280, 18),
                           PixelFont("Courier New", 14, true), kDarkRed, Qt::AlignLeft);
   DifficultKeys =
-      Radio(LeftPage, "DifficultKeys", QRect(24, 144, 280, 22), kStrWizardDifficultKeys);
+      MakeRadio(LeftPage, "DifficultKeys", QRect(24, 144, 280, 22), kStrWizardDifficultKeys);
   DifKeys = MakeLabel(LeftPage, "DifKeys", QRect(44, 166, 280, 18),
                       PixelFont("Courier New", 14, true), kDarkRed, Qt::AlignLeft);
-  ChooseKeys = Radio(LeftPage, "ChooseKeys", QRect(24, 186, 200, 22), kStrWizardChooseKeys);
+  ChooseKeys = MakeRadio(LeftPage, "ChooseKeys", QRect(24, 186, 200, 22), kStrWizardChooseKeys);
   YourKeys = new QLineEdit(LeftPage);
   YourKeys->setObjectName(QStringLiteral("YourKeys"));
   YourKeys->setFont(PixelFont("Courier New", 14));
@@ -65,10 +57,10 @@ TBuilderStg::TBuilderStg() : TStorageForm("BuilderStg") {
   MethodLbl = MakeLabel(RightPage, "MethodLbl", QPoint(20, 84), PixelFont("Arial", 14), kInk,
                         kStrWizardMethodLbl);
   auto* methodGroup = new QButtonGroup(RightPage);
-  Keyboard = Radio(RightPage, "Keyboard", QRect(24, 104, 280, 22), kStrWizardKeyboard);
-  CrazySentences = Radio(RightPage, "CrazySentences", QRect(24, 128, 280, 22), kStrWizardCrazy);
-  BubblesGame = Radio(RightPage, "BubblesGame", QRect(24, 152, 280, 22), kStrWizardBubbles);
-  WordTrisGame = Radio(RightPage, "WordTrisGame", QRect(24, 176, 280, 22), kStrWizardWordTris);
+  Keyboard = MakeRadio(RightPage, "Keyboard", QRect(24, 104, 280, 22), kStrWizardKeyboard);
+  CrazySentences = MakeRadio(RightPage, "CrazySentences", QRect(24, 128, 280, 22), kStrWizardCrazy);
+  BubblesGame = MakeRadio(RightPage, "BubblesGame", QRect(24, 152, 280, 22), kStrWizardBubbles);
+  WordTrisGame = MakeRadio(RightPage, "WordTrisGame", QRect(24, 176, 280, 22), kStrWizardWordTris);
   for (QRadioButton* r : {Keyboard, CrazySentences, BubblesGame, WordTrisGame})
     methodGroup->addButton(r);
 

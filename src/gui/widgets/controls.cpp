@@ -257,4 +257,12 @@ TLabel* MakeLabel(QWidget* parent, const char* name, QRect box, const QFont& fon
   return label;
 }
 
+QRadioButton* MakeRadio(QWidget* parent, const char* name, QRect box, int text) {
+  auto* radio = new QRadioButton(ToQString(Str(text)), parent);
+  radio->setObjectName(QString::fromLatin1(name));
+  radio->setFont(PixelFont("Arial", 14));
+  radio->setGeometry(box);
+  return radio;
+}
+
 }  // namespace tq

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -113,6 +114,10 @@ TLabel* MakeLabel(QWidget* parent, const char* name, QPoint at, const QFont& fon
                   const QColor& color, int text = 0);
 TLabel* MakeLabel(QWidget* parent, const char* name, QRect box, const QFont& font,
                   const QColor& color, int flags, int text = 0);
+
+// The forms' radio button: its object name, the string-table text numbered
+// TEXT and the forms' 14-pixel font, in a box.
+QRadioButton* MakeRadio(QWidget* parent, const char* name, QRect box, int text);
 
 // A container; white or another colour unless transparent.
 class TPanel : public QWidget {

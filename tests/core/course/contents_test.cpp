@@ -49,7 +49,8 @@ class ContentsTest : public ::testing::Test {
 TEST_F(ContentsTest, ReadsTheCourseLevelKeywords) {
   ASSERT_EQ(Load({"' a comment", "", "  contents name=Home row\t", "Default Time=35",
                   "keyboard=dvorak.kbd", "wizardname=Beginner", "wordloop=4", "wordmaxloop=6",
-                  "sentenceloop=2", "sentencemaxloop=3", "unknown keyword=1"}),
+                  "sentenceloop=2", "sentencemaxloop=3", "unknown keyword=1", "begin chapter",
+                  "end chapter"}),
             0);
   EXPECT_EQ(contents_.ContentsName, "Home row");
   EXPECT_EQ(contents_.DefaultTime, 35);
@@ -75,7 +76,9 @@ TEST_F(ContentsTest, ValuesThatMayBeMissing) {
       {{}, "", "ALL"},
   };
   for (const Case& c : cases) {
-    ASSERT_EQ(Load(c.lines), 0);
+    std::vector<std::string> lines = c.lines;
+    lines.insert(lines.end(), {"begin chapter", "end chapter"});
+    ASSERT_EQ(Load(lines), 0);
     EXPECT_EQ(contents_.WizardName, c.wizard);
     EXPECT_EQ(contents_.Keyboard, c.keyboard);
   }

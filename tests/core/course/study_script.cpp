@@ -82,6 +82,7 @@ LessonAnswer ScriptedStudy::ShowLesson(const LessonScreen& screen) {
   const TBookMark& b = student_.BookMark;
   // The introduction studies with a bookmark of its own.
   steps.push_back({b.Chapter, b.Exercise, b.Event, student_.LessonMinutes});
+  if (onLesson) onLesson();
   if (lessons.empty()) return {kLessonScreenClosed, screen.Selected};
   LessonAnswer a = lessons.front();
   lessons.pop_front();

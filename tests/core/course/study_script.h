@@ -50,6 +50,8 @@ class ScriptedStudy : public StudyInterface {
   std::deque<LessonAnswer> lessons;
   // Run by the profile page before it answers (it sets the course).
   std::function<void(TUser&)> onProfile;
+  // Run by every lesson screen before it answers.
+  std::function<void()> onLesson;
   bool keyboardLoads = true;
 
   // What was shown.

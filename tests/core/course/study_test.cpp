@@ -3,6 +3,8 @@
 // after every step.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/course/guided_studying.h"
 #include "core/exercises/event_line.h"
 #include "core/exercises/study_codes.h"
@@ -202,6 +204,45 @@ TEST_F(StudyTest, ACancelledExerciseResumesAtItsEvent) {
   EXPECT_TRUE(saved->IsExerciseDone(1, 1));
 }
 
+// A program killed at any moment loses at most the exercise in progress:
+// the record is written after the profile page and after every finished
+// exercise, not only when studying stops.
+TEST_F(StudyTest, TheRecordIsWrittenAfterTheProfileAndEveryFinishedExercise) {
+  student_->BookMark.Chapter = 0;
+  ui_->welcome = {kWelcomeStudy};
+  ui_->profile = {kProfileDone};
+  ui_->onProfile = [](TUser& s) { s.LessonDuration = 35; };
+  for (int i = 0; i < 5; ++i) events_->Add(kEventNext, 70);
+  ui_->lessons = {Start(1), Start(2), Start(1)};
+  struct Seen {
+    int chapter, exercise, duration, studyMinutes;
+    bool done1, done2;
+    int32_t totalKeys;
+  };
+  std::vector<Seen> seen;
+  ui_->onLesson = [&] {
+    std::unique_ptr<TUser> s = Saved();
+    ASSERT_TRUE(s);
+    seen.push_back({s->BookMark.Chapter, s->BookMark.Exercise, s->LessonDuration, s->StudyMinutes,
+                    s->IsExerciseDone(1, 1), s->IsExerciseDone(1, 2),
+                    s->DifficultKeys().TotalCount['f']});
+    DifficultKeys().AddKeystroke('f', false);  // a keystroke of the next exercise
+  };
+  EXPECT_EQ(Run(), kStudyStop);
+  ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen[0].chapter, 1);  // the profile's choice is in the base
+  EXPECT_EQ(seen[0].duration, 35);
+  EXPECT_EQ(seen[1].exercise, 2);  // after exercise 1.1 (four events of 70 s)
+  EXPECT_TRUE(seen[1].done1);
+  EXPECT_EQ(seen[1].studyMinutes, 4);
+  EXPECT_FALSE(seen[1].done2);
+  EXPECT_EQ(seen[2].exercise, 3);  // after exercise 1.2
+  EXPECT_TRUE(seen[2].done2);
+  // The keystrokes of each finished exercise are in the record.
+  EXPECT_EQ(seen[1].totalKeys, 1);
+  EXPECT_EQ(seen[2].totalKeys, 2);
+}
+
 TEST_F(StudyTest, AnotherExerciseStartsAtItsFirstEvent) {
   At(1, 1, 3);
   ui_->lessons = {Start(2), Start(1)};
@@ -327,8 +368,9 @@ TEST_F(StudyTest, ABrokenIntroductionIsReportedAndSkipped) {
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(ui_->pages, (std::vector<std::string>{"welcome", "welcome"}));
   ASSERT_EQ(host_.messages.size(), 2u);
-  EXPECT_EQ(host_.messages[1].text,
-            "#-5733 Fatal Introduction file error\n\rContents file description invalid");
+  EXPECT_EQ(
+      host_.messages[1].text,
+      "#-5733 Fatal Introduction file error\n\rintrod.kls: Contents file description invalid");
 }
 
 TEST_F(StudyTest, ABookmarkBeyondTheCourseOrLessonIsPutBackAndReported) {
@@ -366,9 +408,36 @@ TEST_F(StudyTest, ACourseOrKeyboardThatDoesNotLoadEndsTheProgram) {
   student_->SetContents("missing.cnt");
   EXPECT_EQ(Run(), kStudyStop);
   EXPECT_TRUE(ui_->halted);
-  EXPECT_EQ(
-      Messages(),
-      (std::vector<std::string>{"#-5633 Fatal Contents Error; Program halted\n\rFile not found"}));
+  // The message names the student, the file and what is wrong with it.
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"#-5633 Fatal Contents Error; Program "
+                                                  "halted\n\rAnna - missing.cnt: File not found"}));
+  // Random bytes, or a course without a lesson, are refused the same way
+  // instead of being taken as a course already completed.
+  const struct {
+    std::string bytes;
+    const char* shown;
+  } broken[] = {
+      {std::string("\x9c\x01\xfe\x00garbage\r\n\x7f=;;\r\n", 16),
+       "Anna - noise.cnt: not a course file: it has no \"$version\" header and no \"contents "
+       "name\" line"},
+      {"$version=1\r\ncontents name=Empty\r\n",
+       "Anna - noise.cnt: the course holds no lesson (no \"begin chapter\")"},
+      {"",
+       "Anna - noise.cnt: not a course file: it has no \"$version\" header and no "
+       "\"contents name\" line"},
+  };
+  student_->SetContents("noise.cnt");
+  for (const auto& b : broken) {
+    host_.messages.clear();
+    ui_->halted = false;
+    test::WriteFile(dir_ / "noise.cnt", b.bytes);
+    EXPECT_EQ(Run(), kStudyStop);
+    EXPECT_TRUE(ui_->halted);
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{
+                  std::string("#-5633 Fatal Contents Error; Program halted\n\r") + b.shown}));
+    EXPECT_TRUE(std::find(ui_->pages.begin(), ui_->pages.end(), "goodbye") == ui_->pages.end());
+  }
 
   host_.messages.clear();
   ui_->halted = false;
@@ -388,11 +457,10 @@ TEST_F(StudyTest, AMalformedCourseEndsTheProgramWithItsPlaceShown) {
   student_->SetContents("bad.cnt");
   EXPECT_EQ(Run(), kStudyStop);
   EXPECT_TRUE(ui_->halted);
-  EXPECT_EQ(
-      Messages(),
-      (std::vector<std::string>{
-          "bad.cnt, line 2: \"ten\" is not a whole number (durationpercent=ten)",
-          "#-5633 Fatal Contents Error; Program halted\n\rContents file description invalid"}));
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            "bad.cnt, line 2: \"ten\" is not a whole number (durationpercent=ten)",
+                            "#-5633 Fatal Contents Error; Program halted\n\rAnna - bad.cnt: "
+                            "Contents file description invalid"}));
 }
 
 TEST_F(StudyTest, EventsKnowTheKeysOfTheirExercise) {

@@ -76,9 +76,13 @@ TEST(EventLine, TextLoadResultsThatSkipThePage) {
     bool skips;
     int page;
   };
-  const Case cases[] = {
-      {1, false, -7},          {2, false, -7},          {3, true, kEventCancelled},
-      {0, true, kEventClosed}, {4, true, kEventClosed}, {-1, true, kEventClosed}};
+  const Case cases[] = {{1, false, -7},
+                        {2, false, -7},
+                        {3, true, kEventCancelled},
+                        {0, true, kEventClosed},
+                        {4, true, kEventClosed},
+                        {-1, true, kEventClosed},
+                        {kTextMissing, true, kEventCancelled}};
   for (const Case& c : cases) {
     int page = -7;
     EXPECT_EQ(SkipsPage(c.load, page), c.skips) << c.load;
@@ -150,8 +154,11 @@ TEST_F(EventTextTest, Sources) {
 
 TEST_F(EventTextTest, AMissingFileIsReported) {
   text_.Text = "previous";
-  EXPECT_EQ(Load("FILE:gone.txt"), 1);
+  EXPECT_EQ(Load("FILE:gone.txt"), kTextMissing);
   EXPECT_FALSE(text_.Text);
+  int page = -7;
+  EXPECT_TRUE(SkipsPage(kTextMissing, page));
+  EXPECT_EQ(page, kEventCancelled);  // not credited: back to the lesson page
   ASSERT_EQ(host_.messages.size(), 1u);
   EXPECT_EQ(host_.messages[0].text, "#-501 Error in Event\n\rFile gone.txt missing or read error");
   test::WriteFile(dir_ / "Effic.kls", "");

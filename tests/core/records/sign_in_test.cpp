@@ -1,13 +1,19 @@
 #include "core/records/sign_in.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "core/files/paths.h"
+#include "core/records/sign_in_marker.h"
 #include "records_fixture.h"
+#include "support/temp_dir.h"
 
 namespace tq {
 namespace {
@@ -21,7 +27,7 @@ class ScriptedPages : public SignInPages {
   };
   std::deque<Cover> covers;
   std::deque<int> answers;
-  std::vector<std::string> asked;  // "cover" or the new student's name
+  std::vector<std::string> asked;  // "cover", "refused <characters>" or the new student's name
   int ShowCover(std::string& name) override {
     asked.push_back("cover");
     if (covers.empty()) return kCoverClosed;
@@ -29,6 +35,9 @@ class ScriptedPages : public SignInPages {
     covers.pop_front();
     name = c.name;
     return c.outcome;
+  }
+  void RefuseName(const std::string& characters) override {
+    asked.push_back("refused " + characters);
   }
   int AskNewUser(const std::string& name) override {
     asked.push_back(name);
@@ -94,6 +103,110 @@ TEST_F(SignInTest, PagesAndOutcomes) {
   EXPECT_NE(TUser::FindUser("Bo"), nullptr);
   EXPECT_EQ(TUser::FindUser("Cy"), nullptr);
   EXPECT_EQ(TUser::FindUser("Visitor"), nullptr);
+}
+
+// A record holds Windows-1252: a name with other characters is refused on
+// the cover, naming them, and never signs in to the record of what is left.
+TEST_F(SignInTest, NamesARecordCannotHoldAreRefused) {
+  ASSERT_NE(TUser::CreateUser("Li"), nullptr);
+  struct Case {
+    const char* typed;
+    const char* refused;  // "" when the name can be stored
+    const char* name;     // the name looked up
+  } cases[] = {
+      {"\u738b\u82b3 li", "\u738b\u82b3", ""},
+      {"\u5f20\u4f1f \u5f20 li", "\u5f20\u4f1f", ""},
+      {"\u03a9mega", "\u03a9", ""},
+      {"J\u00fcrgen M\u00fcller", "", "J\xfcrgen M\xfcller"},  // 1252 letters are kept
+      {"  zo\u00eb  ", "", "Zo\xeb"},
+      {"bad\xff", "\xff", ""},  // broken UTF-8 is named as typed
+      {"   ", "", "Visitor"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    EXPECT_EQ(UnstorableCharacters(c.typed), c.refused);
+    if (*c.refused == 0) {
+      EXPECT_EQ(CoverName(c.typed), c.name);
+    }
+  }
+  // Through the sign-in loop: refused, then the cover again; the record
+  // "Li" is never entered by another name.
+  ScriptedPages pages;
+  pages.covers = {{kCoverName, "\u738b\u82b3 li"}, {kCoverName, "\u5f20\u4f1f li"}};
+  EXPECT_EQ(SignIn(pages, ""), nullptr);
+  EXPECT_EQ(pages.asked, (std::vector<std::string>{"cover", "refused \u738b\u82b3", "cover",
+                                                   "refused \u5f20\u4f1f", "cover"}));
+  // A name of only such characters is refused too, not made a visitor.
+  pages.asked.clear();
+  pages.covers = {{kCoverName, "\u738b"}, {kCoverVisitor, "\u738b"}};
+  const auto visitor = SignIn(pages, "");
+  ASSERT_NE(visitor, nullptr);
+  EXPECT_TRUE(visitor->IsVisitor());
+  EXPECT_EQ(pages.asked, (std::vector<std::string>{"cover", "refused \u738b", "cover"}));
+}
+
+// The same student on two computers: the second sign-in is warned and may
+// go on or type another name; markers that expired or were left behind by a
+// program of this computer that no longer runs say nothing.
+TEST_F(SignInTest, ANameInUseOnAnotherComputerIsWarned) {
+  ASSERT_NE(TUser::CreateUser("Ann"), nullptr);
+  const int64_t now = SecondsNow();
+  struct Case {
+    const char* what;
+    std::string marker;  // contents of Ann's marker; empty: none
+    bool warned;
+  } cases[] = {
+      {"no marker", "", false},
+      {"another computer, renewed 5 minutes ago",
+       "computer=room4-pc\nprocess=77\nrenewed=" + std::to_string(now - 300) + "\n", true},
+      {"another computer, expired",
+       "computer=room4-pc\nprocess=77\nrenewed=" +
+           std::to_string(now - kMarkerLifetimeSeconds - 60) + "\n",
+       false},
+      {"this computer, a program no longer running",
+       "computer=" + ComputerName() + "\nprocess=999999999\nrenewed=" + std::to_string(now) + "\n",
+       false},
+      {"garbage", "\x01\x02=\n=\nrenewed=x\n", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::remove(NativePath(MarkerPath("Ann")).c_str());
+    if (!c.marker.empty()) test::WriteFile(NativePath(MarkerPath("ann")), c.marker);
+    host.questions.clear();
+    ScriptedPages pages;
+    pages.covers = {{kCoverName, "Ann"}};
+    host.AnswerNext(true);  // go on
+    auto user = SignIn(pages, "");
+    ASSERT_NE(user, nullptr);
+    ASSERT_EQ(host.questions.size(), c.warned ? 1u : 0u);
+    if (c.warned) {
+      EXPECT_NE(host.questions[0].text.find("room4-pc"), std::string::npos);
+      EXPECT_NE(host.questions[0].text.find("5 minutes"), std::string::npos);
+    }
+    // Signed in here: the marker is ours now, renewed by saving and gone
+    // when the student signs out.
+    EXPECT_FALSE(MarkerElsewhere("Ann", now));
+    EXPECT_TRUE(
+        test::ReadFile(NativePath(MarkerPath("Ann"))).find("process=" + std::to_string(getpid())) !=
+        std::string::npos);
+    SetCurrentUser(std::move(user));
+    SetCurrentUser(nullptr);
+    EXPECT_FALSE(std::ifstream(NativePath(MarkerPath("Ann"))).good());
+  }
+  // No: back to the cover for another name.
+  test::WriteFile(NativePath(MarkerPath("Ann")),
+                  "computer=room4-pc\nprocess=77\nrenewed=" + std::to_string(now) + "\n");
+  ScriptedPages pages;
+  pages.covers = {{kCoverName, "Ann"}, {kCoverName, "Bo"}};
+  host.answers = {false};
+  pages.answers = {kNewUserCreate};
+  auto user = SignIn(pages, "");
+  ASSERT_NE(user, nullptr);
+  EXPECT_EQ(user->Name, "Bo");
+  EXPECT_EQ(pages.asked, (std::vector<std::string>{"cover", "cover", "Bo"}));
+  // The other computer's marker is left alone.
+  EXPECT_TRUE(MarkerElsewhere("Ann", now));
+  SetCurrentUser(nullptr);
 }
 
 TEST(AutoLogon, NamesFromTheSettingAndTheEnvironment) {
