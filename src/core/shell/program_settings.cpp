@@ -84,9 +84,12 @@ void TProgramSettings::Create(const SettingsPaths& paths) {
     setupPath = windowsDir + "KLSetup.ini";
   }
 
+  // An installed program's directory is read-only by design: only the
+  // folder its settings are written to must be writable.
   ReadOnlyFolder.clear();
-  if (!CanWriteFolder(programDir_) || !CanWriteFile(setupPath))
-    ReadOnlyFolder = NativePath(programDir_);
+  const std::string& settingsFolder = readOnlyProgram_ ? windowsDir : programDir_;
+  if (!CanWriteFolder(settingsFolder) || !CanWriteFile(setupPath))
+    ReadOnlyFolder = NativePath(settingsFolder);
   setup_ = std::make_unique<TIniFile>(setupPath);
   std::string dataPath = setup_->ReadString(kGeneral, "DataPath");
   if (ReadOnly() && setup_->ReadString(kGeneral, "LanguageID") != Str(kStrLanguageId)) {
