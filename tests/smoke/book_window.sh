@@ -21,11 +21,7 @@ wid="$(program_window)" || fail "no window"
 # The cover comes up once the keyboard layout and the sounds are ready.
 sleep 3
 focus_window "$wid"
-xdotool type --delay 40 "zoe quill"
-xdotool key Return
-sleep 0.8
-xdotool key Return  # Yes: a new student
-sleep 0.8
+sign_in_new_student "zoe quill" 0.8
 for _ in 1 2 3 4 5; do
   xdotool key ctrl+Tab
   sleep 0.3

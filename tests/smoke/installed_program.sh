@@ -65,11 +65,7 @@ APP_PID=$!
 wid="$(program_window)" || fail "no window"
 sleep 3
 focus_window "$wid"
-xdotool type --delay 40 "ada lark"
-xdotool key Return
-sleep 0.8
-xdotool key Return  # Yes: a new student
-sleep 1.5
+sign_in_new_student "ada lark"
 close_window "$wid"
 wait_program || fail "the program ended with status $?"
 

@@ -49,11 +49,7 @@ start_program
 wid="$(program_window)" || fail "no window"
 sleep 3
 focus_window "$wid"
-xdotool type --delay 40 "ada share"
-xdotool key Return
-sleep 0.8
-xdotool key Return # Yes: a new student
-sleep 1.5
+sign_in_new_student "ada share"
 [ -n "${SMOKE_SHOTS:-}" ] && screenshot "$SMOKE_SHOTS/shared-folder.png"
 close_window "$wid"
 wait_program || fail "the program ended with status $?"

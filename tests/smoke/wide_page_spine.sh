@@ -18,11 +18,7 @@ start_program
 wid="$(program_window)" || fail "no window"
 sleep 3
 focus_window "$wid"
-xdotool type --delay 40 "zoe quill"
-xdotool key Return
-sleep 0.8
-xdotool key Return  # Yes: a new student
-sleep 1.5
+sign_in_new_student "zoe quill"
 xdotool key alt+b  # Begin studying: the profile
 sleep 1
 xdotool key alt+n  # the lesson spread
