@@ -16,18 +16,6 @@
 namespace tq {
 namespace {
 
-// A name key safe in any file system: FNV-1a of the upper-cased name.
-std::string NameKey(std::string_view name) {
-  uint64_t hash = 1469598103934665603ull;
-  for (char c : AnsiUpperCase(Trim(name))) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ull;
-  }
-  char text[17];
-  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-  return text;
-}
-
 std::optional<SignInMarker> ReadMarker(const std::string& path) {
   std::ifstream in(NativePath(path), std::ios::binary);
   if (!in) return std::nullopt;
@@ -57,6 +45,17 @@ bool IsLeftBehind(const SignInMarker& marker) {
 
 }  // namespace
 
+std::string StudentNameKey(std::string_view name) {
+  uint64_t hash = 1469598103934665603ull;
+  for (char c : AnsiUpperCase(Trim(name))) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+  return text;
+}
+
 std::string ComputerName() {
   char name[256] = {};
   if (::gethostname(name, sizeof name - 1) != 0) return "this computer";
@@ -70,7 +69,7 @@ int64_t SecondsNow() {
 }
 
 std::string MarkerPath(std::string_view name) {
-  return TUser::UserbasePath() + "." + NameKey(name) + ".lck";
+  return TUser::UserbasePath() + "." + StudentNameKey(name) + ".lck";
 }
 
 std::optional<SignInMarker> MarkerElsewhere(std::string_view name, int64_t now) {

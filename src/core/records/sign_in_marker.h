@@ -23,6 +23,9 @@ struct SignInMarker {
   int64_t Renewed = 0;  // seconds since 1970
 };
 
+// A key for files of a student that any file system can hold: a hash of the
+// upper-cased, trimmed name, 16 hex digits.
+std::string StudentNameKey(std::string_view name);
 // The marker file of a student (the name compared ignoring case).
 std::string MarkerPath(std::string_view name);
 // The live marker of another program for this name; none when there is no

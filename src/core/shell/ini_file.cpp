@@ -1,5 +1,6 @@
 #include "core/shell/ini_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -121,6 +122,25 @@ bool TIniFile::WriteString(std::string_view section, std::string_view key, std::
     }
   }
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), Parse(text));
+  return Save();
+}
+
+bool TIniFile::WriteSection(std::string_view section,
+                            const std::vector<std::pair<std::string, std::string>>& keys) {
+  int s = FindSection(section);
+  if (s < 0) {
+    if (!lines_.empty() && !Trim(lines_.back().text).empty()) lines_.push_back(Parse(""));
+    lines_.push_back(Parse("[" + std::string(section) + "]"));
+    s = static_cast<int>(lines_.size()) - 1;
+  }
+  auto first = lines_.begin() + s + 1;
+  auto end =
+      std::find_if(first, lines_.end(), [](const Line& l) { return l.kind == Line::kSection; });
+  first = lines_.erase(
+      std::remove_if(first, end, [](const Line& l) { return l.kind == Line::kKey; }), end);
+  std::vector<Line> added;
+  for (const auto& [key, value] : keys) added.push_back(Parse(key + "=" + value));
+  lines_.insert(first, added.begin(), added.end());
   return Save();
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tq {
@@ -20,6 +21,11 @@ class TIniFile {
                          std::string_view fallback = {}) const;
   // Writes and saves; false when the file cannot be written.
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Replaces every key of a section by KEYS (in that order) and saves once;
+  // the section is added at the end when missing. False when the file cannot
+  // be written.
+  bool WriteSection(std::string_view section,
+                    const std::vector<std::pair<std::string, std::string>>& keys);
   // The key names of a section, in file order.
   std::vector<std::string> ReadSection(std::string_view section) const;
   // The "name=value" lines of a section as written, in file order.

@@ -71,5 +71,17 @@ TEST(IniFile, ReadSectionValuesInFileOrder) {
             (std::vector<std::string>{"English US=qwerty.kbd;x", "English UK=uk.kbd"}));
 }
 
+TEST(IniFile, WriteSectionReplacesOnlyThatSectionsKeys) {
+  TempDir dir;
+  WriteFile(dir / "a.ini", "[A]\r\nx=1\r\n; note\r\ny=2\r\n[B]\r\nz=3\r\n");
+  TIniFile ini(dir / "a.ini");
+  EXPECT_TRUE(ini.WriteSection("a", {{"p", "7"}, {"q", "8"}}));
+  EXPECT_TRUE(ini.WriteSection("C", {{"k", "v"}}));
+  EXPECT_EQ(ReadFile(dir / "a.ini"),
+            "[A]\r\n; note\r\np=7\r\nq=8\r\n[B]\r\nz=3\r\n\r\n[C]\r\nk=v\r\n");
+  EXPECT_TRUE(ini.WriteSection("B", {}));
+  EXPECT_TRUE(TIniFile(dir / "a.ini").ReadSection("B").empty());
+}
+
 }  // namespace
 }  // namespace tq
