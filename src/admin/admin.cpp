@@ -67,6 +67,21 @@ bool HasFlag(const CommandArgs& args, const std::string& flag) {
   return false;
 }
 
+bool AnswersUsage(const CommandArgs& args, const char* usage, std::ostream& out, std::ostream& err,
+                  int& code) {
+  if (args.empty()) {
+    err << usage;
+    code = kExitUsage;
+    return true;
+  }
+  if (HasFlag(args, "--help") || HasFlag(args, "-h") || args[0] == "help") {
+    out << usage;
+    code = kExitOk;
+    return true;
+  }
+  return false;
+}
+
 std::string JsonString(const std::string& ansi) {
   std::string out = "\"";
   for (char c : AnsiToUtf8(ansi)) {

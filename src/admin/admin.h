@@ -24,6 +24,10 @@ int RunAdmin(int argc, char** argv);
 // The value after an option ("--data DIR"); empty when absent.
 std::string OptionValue(const CommandArgs& args, const std::string& option);
 bool HasFlag(const CommandArgs& args, const std::string& flag);
+// A command with sub-commands answers no sub-command (usage error) and a
+// request for help (usage) alike: true with CODE set when it has answered.
+bool AnswersUsage(const CommandArgs& args, const char* usage, std::ostream& out, std::ostream& err,
+                  int& code);
 // Text for JSON output: 1252 converted to UTF-8, quotes and controls escaped.
 std::string JsonString(const std::string& ansi);
 

@@ -238,11 +238,8 @@ int Show(const CommandArgs& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int CourseCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-    out << kUsage;
-    return kExitOk;
-  }
-  if (args.empty() || args[0] != "show") {
+  if (int code = kExitOk; AnswersUsage(args, kUsage, out, err, code)) return code;
+  if (args[0] != "show") {
     err << kUsage;
     return kExitUsage;
   }

@@ -92,14 +92,7 @@ int Init(const CommandArgs& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int ShareCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) {
-    err << kUsage;
-    return kExitUsage;
-  }
-  if (HasFlag(args, "--help") || HasFlag(args, "-h") || args[0] == "help") {
-    out << kUsage;
-    return kExitOk;
-  }
+  if (int code = kExitOk; AnswersUsage(args, kUsage, out, err, code)) return code;
   if (args[0] == "init") return Init(args, out, err);
   err << "tapquill-admin share: unknown command '" << args[0] << "'\n" << kUsage;
   return kExitUsage;

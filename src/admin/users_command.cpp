@@ -330,14 +330,7 @@ int LoadStudents(const CommandArgs& args, std::vector<std::unique_ptr<TUser>>& s
 }
 
 int UsersCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) {
-    err << kUsage;
-    return kExitUsage;
-  }
-  if (HasFlag(args, "--help") || HasFlag(args, "-h") || args[0] == "help") {
-    out << kUsage;
-    return kExitOk;
-  }
+  if (int code = kExitOk; AnswersUsage(args, kUsage, out, err, code)) return code;
   if (args[0] == "list") return List(args, out, err);
   if (args[0] == "show") return Show(args, out, err);
   if (args[0] == "export") return Export(args, out, err);
