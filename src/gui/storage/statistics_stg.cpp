@@ -85,7 +85,7 @@ TStatisticsStg::TStatisticsStg() : TStorageForm("StatisticsStg") {
   HeatLegend->setGeometry(228, 156, 92, 30);
   HeatLegend->SetPainter([](QPainter& p, const QRect& r) { PaintHeatLegend(p, r); });
   KeysLbl = Caption(Panel1, "KeysLbl", QPoint(20, 199), kStrStatKeysCaption);
-  KeysPercentLbl = Note(Panel1, "KeysPercentLbl", QPoint(250, 201), kStrStatPercentage);
+  KeysPercentLbl = Note(Panel1, "KeysPercentLbl", QPoint(200, 201), kStrStatPercentage);
   // The graph leaves room on its right for the slowest letter pairs.
   KeysGraph = Graph(Panel1, "KeysGraph", QRect(10, 233, 246, 180));
   PairsList = new TSlowPairsList(Panel1, "PairsList");
