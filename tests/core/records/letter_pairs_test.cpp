@@ -255,6 +255,32 @@ TEST_F(LetterPairsFile, ReadingSkipsWhatDoesNotParse) {
   EXPECT_EQ(Dump(pairs), "ab:3/1:100,200 qr:2/0:");
 }
 
+TEST_F(LetterPairsFile, AFileCutAnywhereReadsOnlyPairsItHeld) {
+  const std::string path = CoachingFilePath("Ann");
+  TLetterPairs full;
+  full.Open(path);
+  for (const char* p : {"ab", "cd",
+                        "\xE9"
+                        "f"})
+    for (int ms : {120, 340, 95}) full.AddPair(p[0], p[1], ms);
+  full.AddPairError('c', 'd');
+  full.FoldNewCounts();
+  std::ifstream in(path, std::ios::binary);
+  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (std::size_t length = 0; length <= whole.size(); ++length) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << whole.substr(0, length);
+    TLetterPairs cut;
+    cut.Open(path);
+    for (const auto& [code, h] : cut.Pairs()) {
+      ASSERT_TRUE(full.Pairs().count(code)) << length;
+      EXPECT_LE(h.Intervals.size(), full.Pairs().at(code).Intervals.size()) << length;
+    }
+  }
+  TLetterPairs again;
+  again.Open(path);
+  EXPECT_EQ(Dump(again), Dump(full));
+}
+
 TEST_F(LetterPairsFile, StudentsKeepTheirOwnVisitorsNothing) {
   SetCurrentUser(std::make_unique<TUser>("Ann"));
   EXPECT_EQ(LetterPairs().Path(), CoachingFilePath("Ann"));
