@@ -5,6 +5,7 @@
 #include "core/exercises/typing_keys.h"
 #include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
+#include "core/records/letter_pairs.h"
 #include "core/shell/strings.h"
 
 namespace tq {
@@ -37,6 +38,7 @@ void CustomKeyboardDrill::SetDrillListener(DrillListener* listener) {
 void CustomKeyboardDrill::Show(const DrillParams& params) {
   params_ = params;
   ResetRun();
+  LetterPairs().BeginExercise();
   correctResetDue_ = 0;
   pictureDue_ = 0;
   terminator_ = ' ';
@@ -177,6 +179,7 @@ void WordDrill::HandleKey(char key) {
   const std::string expected = wordDisplay_.GetCurrentChar();
   if (expected.empty()) return;
   const char want = expected[0];
+  LetterPairs().Key(want, key, Now());
   if (key != want) {
     Sound(kSoundWrongKey);
     ShowFeedback(1);
@@ -208,6 +211,7 @@ int WordDrill::GetProgress() const {
 
 void WordDrill::Finish() {
   DifficultKeys().FoldNewCounts();
+  LetterPairs().FoldNewCounts();
 }
 
 // The new-keys drill.
@@ -323,6 +327,7 @@ void KeyboardDrill::Show(const DrillParams& params) {
 void KeyboardDrill::HandleKey(char key) {
   const std::string expected = TextView().GetCurrentChar();
   if (expected.empty()) return;
+  LetterPairs().Key(expected[0], key, Now());
   if (key != expected[0]) {
     Sound(kSoundWrongKey);
     ShowWrongKey(expected[0], key);
@@ -345,6 +350,7 @@ void KeyboardDrill::HandleKey(char key) {
 
 void KeyboardDrill::Finish() {
   DifficultKeys().FoldNewCounts();
+  LetterPairs().FoldNewCounts();
 }
 
 }  // namespace tq

@@ -105,6 +105,8 @@ class CustomKeyboardDrill : public TypingSession {
   void ClearMarks();
   void ReportProgress() { SetProgress(GetProgress()); }
   DrillListener* Drill() const { return drill_; }
+  // The time of the key being handled.
+  double Now() const { return now_; }
   TKeyDataExt& Keys() const { return *keys_; }
 
   DrillParams params_;

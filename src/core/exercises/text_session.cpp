@@ -7,6 +7,7 @@
 #include "core/exercises/typing_keys.h"
 #include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
+#include "core/records/letter_pairs.h"
 
 namespace tq {
 namespace {
@@ -41,6 +42,7 @@ void TextSession::Show(const TextSessionParams& params) {
   skipNextInterval_ = false;
   enterMode_ = kEnterAnywhere;
   BackSpaceCounter().Reset();
+  LetterPairs().BeginExercise();
   EfficiencyCalc().Reset();
   DeviationCalc().Reset();
   DeviationMeter().Reset();
@@ -70,6 +72,7 @@ void TextSession::KeyPress(char key, double now) {
   if (State() == kFinished) return;
   BackSpaceCounter().AddKey(key);
   MeasureInterval(key, now);
+  LetterPairs().TextKey(exerciseView_.GetWord(0), typingView_.TypedText(), key, now);
   Dispatch(key, now);
   // The first key starts the clock (a key that finished the text does not).
   if (ClockStart() == 0 && State() != kFinished) Start(now);
@@ -240,6 +243,7 @@ TextResults TextSession::Finish(int pageResult) {
   TextResults r;
   r.StoryPosition = exerciseView_.LinePosition();
   DifficultKeys().FoldNewCounts();
+  LetterPairs().FoldNewCounts();
 
   TEfficiencyCalc& calc = EfficiencyCalc();
   TDeviationMeter& meter = DeviationMeter();

@@ -10,6 +10,8 @@
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/records/busy_retry.h"
+#include "core/records/coaching_file.h"
+#include "core/records/letter_pairs.h"
 #include "core/records/sign_in_marker.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
@@ -548,6 +550,9 @@ void SetCurrentUser(std::unique_ptr<TUser> user) {
   // The student signed in so far is signed out: no longer in use here.
   if (CurrentSlot() && !CurrentSlot()->IsVisitor()) RemoveMarker(CurrentSlot()->Name);
   CurrentSlot() = std::move(user);
+  // The letter pairs of the student signed in now; a visitor keeps none.
+  const TUser* now = CurrentSlot().get();
+  LetterPairs().Open(now && !now->IsVisitor() ? CoachingFilePath(now->Name) : std::string());
 }
 
 void SetQuitHandler(std::function<void()> handler) {

@@ -4,6 +4,7 @@
 
 #include "core/course/contents.h"
 #include "core/files/ansi.h"
+#include "core/review/pair_drill.h"
 #include "core/review/revision_builder.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
@@ -63,6 +64,7 @@ WizardSetup PrepareWizard(const CourseKeys& course, int lesson, const std::strin
   s.CurrentKeysEnabled = !s.CurrentKeysText.empty() && s.CurrentKeysText != ".";
   s.SentencesEnabled = s.Lesson >= kFirstSentenceLesson;
   s.Method = s.SentencesEnabled ? ReviewMethod::Sentences : ReviewMethod::Words;
+  s.SlowPairs = OfferedPairs(LetterPairs(), course.StudiedKeys(s.Lesson));
   return s;
 }
 
@@ -102,6 +104,11 @@ ReviewKeySet ChooseKeySet(const CourseKeys& course, const WizardSetup& setup,
         Inform(Str(kStrReviewNotStudied), Str(kStrReviewCurrentDifficultInstead));
         k = FallbackKeys(course, setup, set.Lesson, difficultKeys);
       }
+      break;
+    case ReviewKeyOption::Pairs:
+      // The pairs' letters, for the comparison before and after the drill.
+      k = PairLetters(setup.SlowPairs);
+      set.Lesson = setup.Lesson;
       break;
   }
   k = ShortStr(k);

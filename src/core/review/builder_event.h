@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/records/letter_pairs.h"
 #include "core/review/key_sets.h"
 
 namespace tq {
@@ -18,7 +19,7 @@ class TRevisionBuilder;
 // groups has every letter from its first lesson).
 CourseKeys KeysOfCourse(const TContents& contents, int currentLesson);
 
-enum class ReviewKeyOption { Current, Difficult, Own };
+enum class ReviewKeyOption { Current, Difficult, Own, Pairs };
 enum class ReviewMethod { Words, Sentences, Bubbles, WordTris };
 
 // What the wizard page starts with.
@@ -30,6 +31,8 @@ struct WizardSetup {
   bool CurrentKeysEnabled = false;
   bool SentencesEnabled = false;
   ReviewMethod Method = ReviewMethod::Words;
+  // The student's slowest letter pairs of studied letters (the pair option).
+  std::vector<SlowPair> SlowPairs;
 };
 
 // `lesson` is the exercise's lesson (0: none; 99 when no course is loaded).

@@ -3,11 +3,13 @@
 #include "core/exercises/key_data_ext.h"
 #include "core/pages/statistics.h"
 #include "core/pages/study_report.h"
+#include "core/records/letter_pairs.h"
 #include "core/records/user.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 #include "gui/records/report_printer.h"
+#include "gui/records/slow_pairs_list.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/sounds.h"
@@ -82,6 +84,9 @@ void TStatisticsView::Fill() {
   for (TGraph* g : {stg.KeysGraph, stg.EfficiencyGraph, stg.SpeedGraph}) g->update();
   stg.HeatMap->SetKeys(
       MakeHeatMap(KeyData(), student.DifficultKeys(), stg.HeatMap->width(), stg.HeatMap->height()));
+  const TDifficultKeys& keys = student.DifficultKeys();
+  stg.PairsList->SetPairs(
+      LetterPairs().SlowestPairs(TLetterPairs::kSlowCount, keys.FilterOn ? keys.LearnedKeys : ""));
 }
 
 void TStatisticsView::PrintReport() {

@@ -4,6 +4,7 @@
 #include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
 #include "core/records/user.h"
+#include "core/review/pair_drill.h"
 #include "core/review/revision_builder.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
@@ -78,12 +79,13 @@ void TBuilderView::ShowPage() {
   }
   DifficultKeys = DifficultKeysText(keys, values);
   stg.DifKeys->SetCaption(ToQString(DifficultKeys));
+  ShowSlowPairs();
 
   BorrowChildren(stg.LeftPage, book->LeftPage);
   BorrowChildren(stg.RightPage, book->RightPage);
   book->SetLayout(2);
   // The eight places of the ranking; an empty place keeps an empty bar.
-  TGraph* graph = MakeDifficultyGraph(book->LeftPage, "DiffGraph", QRect(10, 242, 310, 180), 9);
+  TGraph* graph = MakeDifficultyGraph(book->LeftPage, "DiffGraph", QRect(10, 276, 310, 148), 9);
   for (const RankedKey& k : ranked)
     graph->AddValue(k.Value > 0 ? std::string(1, k.Key) : std::string(), k.Value);
   graph->show();
@@ -97,6 +99,8 @@ void TBuilderView::ShowPage() {
   for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
            stg.ChooseKeys, stg.Keyboard, stg.CrazySentences, stg.BubblesGame, stg.WordTrisGame})
     route(b);
+  connections_.Add(
+      QObject::connect(stg.SlowPairs, &QAbstractButton::toggled, [this] { UpdateMethods(); }));
   connections_.Add(QObject::connect(stg.YourKeys, &QLineEdit::textEdited,
                                     [&stg] { stg.ChooseKeys->setChecked(true); }));
   book->Next->OnClick = [this](QWidget* sender) { PageButtonClick(sender->objectName()); };
@@ -113,6 +117,37 @@ void TBuilderView::ShowPage() {
   }
   if (!stg.CurrentKeys->isEnabled() && !stg.DifficultKeys->isEnabled())
     stg.ChooseKeys->setChecked(true);
+  UpdateMethods();
+}
+
+void TBuilderView::ShowSlowPairs() {
+  TBuilderStg& stg = Stg();
+  const bool any = !Setup.SlowPairs.empty();
+  if (any) {
+    stg.PairsText->SetLabelFont(PixelFont("Courier New", 14, true));
+    stg.PairsText->SetFontColor(QColor(128, 0, 0));
+    stg.PairsText->SetCaption(ToQString(PairsText(Setup.SlowPairs)));
+  } else {
+    QFont note = PixelFont("Arial", 12);
+    note.setItalic(true);
+    stg.PairsText->SetLabelFont(note);
+    stg.PairsText->SetFontColor(QColor(110, 110, 110));
+    stg.PairsText->SetCaption(ToQString(Str(kStrWizardNoSlowPairs)));
+  }
+  stg.SlowPairs->setEnabled(any);
+}
+
+void TBuilderView::UpdateMethods() {
+  // The pairs are drilled in words: the other methods wait for another choice.
+  TBuilderStg& stg = Stg();
+  const bool pairs = stg.SlowPairs->isChecked();
+  stg.CrazySentences->setEnabled(!pairs && Setup.SentencesEnabled);
+  stg.BubblesGame->setEnabled(!pairs);
+  stg.WordTrisGame->setEnabled(!pairs);
+  if (pairs && !stg.Keyboard->isChecked()) {
+    stg.Keyboard->setChecked(true);
+    stg.Preview->setCurrentIndex(0);
+  }
 }
 
 void TBuilderView::HidePage() {
@@ -165,6 +200,7 @@ ReviewKeyOption TBuilderView::KeyOption() const {
   const TBuilderStg& stg = Stg();
   if (stg.CurrentKeys->isChecked()) return ReviewKeyOption::Current;
   if (stg.DifficultKeys->isChecked()) return ReviewKeyOption::Difficult;
+  if (stg.SlowPairs->isChecked()) return ReviewKeyOption::Pairs;
   return ReviewKeyOption::Own;
 }
 
@@ -212,6 +248,9 @@ int TBuilderEvent::Run() {
   TRevisionBuilder builder(material.IndexFileName, material.DataFileName);
   Randomize(GetHost().TickCount());
   WizResultView().SetKeys(keySet.Keys);
+  if (page.KeyOption() == ReviewKeyOption::Pairs)
+    return RunBuilt(BuildPairReview(course.Keys, keySet.Lesson, page.Setup.SlowPairs, builder,
+                                    WordListFiles()));
   return RunBuilt(BuildReview(course.Keys, keySet, method, builder));
 }
 

@@ -42,6 +42,10 @@ class TBuilderView : public TFormView {
   std::string DifficultKeys;
 
  private:
+  // The letter-pair option: its list, and the methods it allows.
+  void ShowSlowPairs();
+  void UpdateMethods();
+
   TConnections connections_;
   QPointer<QWidget> graph_;
 };

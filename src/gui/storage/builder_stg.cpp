@@ -41,15 +41,19 @@ TBuilderStg::TBuilderStg() : TStorageForm("BuilderStg") {
       MakeRadio(LeftPage, "DifficultKeys", QRect(24, 144, 280, 22), kStrWizardDifficultKeys);
   DifKeys = MakeLabel(LeftPage, "DifKeys", QRect(44, 166, 280, 18),
                       PixelFont("Courier New", 14, true), kDarkRed, Qt::AlignLeft);
-  ChooseKeys = MakeRadio(LeftPage, "ChooseKeys", QRect(24, 186, 200, 22), kStrWizardChooseKeys);
+  SlowPairs = MakeRadio(LeftPage, "SlowPairs", QRect(24, 186, 280, 22), kStrWizardSlowPairs);
+  PairsText = MakeLabel(LeftPage, "PairsText", QRect(44, 208, 280, 18),
+                        PixelFont("Courier New", 14, true), kDarkRed, Qt::AlignLeft);
+  ChooseKeys = MakeRadio(LeftPage, "ChooseKeys", QRect(24, 228, 200, 22), kStrWizardChooseKeys);
   YourKeys = new QLineEdit(LeftPage);
   YourKeys->setObjectName(QStringLiteral("YourKeys"));
   YourKeys->setFont(PixelFont("Courier New", 14));
-  YourKeys->setGeometry(226, 185, 96, 24);
+  YourKeys->setGeometry(226, 227, 96, 24);
   YourKeys->setMaxLength(40);
-  for (QRadioButton* r : {CurrentKeys, DifficultKeys, ChooseKeys}) keyGroup->addButton(r);
+  for (QRadioButton* r : {CurrentKeys, DifficultKeys, SlowPairs, ChooseKeys})
+    keyGroup->addButton(r);
   DiffKeysTitle =
-      MakeLabel(LeftPage, "DiffKeysTitle", QRect(10, 218, 310, 22), PixelFont("Arial", 13, true),
+      MakeLabel(LeftPage, "DiffKeysTitle", QRect(10, 254, 310, 22), PixelFont("Arial", 13, true),
                 kInk, Qt::AlignHCenter, kStrWizardDiffKeysTitle);
 
   MethodTitle = MakeLabel(RightPage, "MethodTitle", QPoint(20, 58), PixelFont("Arial", 18, true),

@@ -24,6 +24,9 @@ class TBuilderStg : public TStorageForm {
   TLabel* StudiedKeys;
   QRadioButton* DifficultKeys;
   TLabel* DifKeys;
+  // The student's slowest letter pairs, listed under their option.
+  QRadioButton* SlowPairs;
+  TLabel* PairsText;
   QRadioButton* ChooseKeys;
   QLineEdit* YourKeys;
   TLabel* DiffKeysTitle;

@@ -5,6 +5,7 @@
 
 #include "core/pages/statistics.h"
 #include "core/shell/strings.h"
+#include "gui/records/slow_pairs_list.h"
 #include "gui/shell/qt_text.h"
 #include "gui/widgets/graph.h"
 #include "gui/widgets/key_heat_map.h"
@@ -84,8 +85,11 @@ TStatisticsStg::TStatisticsStg() : TStorageForm("StatisticsStg") {
   HeatLegend->setGeometry(228, 156, 92, 30);
   HeatLegend->SetPainter([](QPainter& p, const QRect& r) { PaintHeatLegend(p, r); });
   KeysLbl = Caption(Panel1, "KeysLbl", QPoint(20, 199), kStrStatKeysCaption);
-  KeysPercentLbl = Note(Panel1, "KeysPercentLbl", QPoint(250, 201), kStrStatPercentage);
-  KeysGraph = Graph(Panel1, "KeysGraph", QRect(10, 233, 310, 180));
+  KeysPercentLbl = Note(Panel1, "KeysPercentLbl", QPoint(200, 201), kStrStatPercentage);
+  // The graph leaves room on its right for the slowest letter pairs.
+  KeysGraph = Graph(Panel1, "KeysGraph", QRect(10, 233, 246, 180));
+  PairsList = new TSlowPairsList(Panel1, "PairsList");
+  PairsList->setGeometry(262, 233, 70, 180);
   KeysGraph->BarBrush = QBrush(Qt::yellow);
   KeysGraph->DataPen = QPen(Qt::black, 1);
 

@@ -13,6 +13,7 @@ namespace tq {
 class TGraph;
 class THeatMap;
 class TPieGauge;
+class TSlowPairsList;
 
 class TStatisticsStg : public TStorageForm {
  public:
@@ -35,6 +36,7 @@ class TStatisticsStg : public TStorageForm {
   TLabel* KeysLbl;
   TLabel* KeysPercentLbl;
   TGraph* KeysGraph;
+  TSlowPairsList* PairsList;
 
   // Right page.
   TLabel* EfficiencyLbl;

@@ -17,10 +17,12 @@
 
 #include "core/exercises/key_data_ext.h"
 #include "core/files/paths.h"
+#include "core/records/letter_pairs.h"
 #include "core/records/user.h"
 #include "core/shell/program_settings.h"
 #include "gui/gui_support.h"
 #include "gui/records/report_printer.h"
+#include "gui/records/slow_pairs_list.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/storage/statistics_stg.h"
@@ -260,6 +262,21 @@ TEST_F(StatisticsPageTest, PrintButtonPrintsTheReportToPdf) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].kind, MessageKind::Error);
   EXPECT_NE(host.messages[0].text.find("could not be written"), std::string::npos);
+}
+
+TEST_F(StatisticsPageTest, ListsTheSlowestPairsOfLearnedLetters) {
+  LetterPairs().Open({});  // kept in memory only
+  CurrentUser().DifficultKeys().SetLearnedKeys("asdfjkl");
+  for (const auto& [pair, ms] : {std::pair{"fj", 300}, {"as", 400}, {"qu", 900}})
+    for (int i = 0; i < TLetterPairs::kMinIntervals; ++i)
+      LetterPairs().AddPair(pair[0], pair[1], ms);
+  LetterPairs().FoldNewCounts();
+  Run([&](TStatisticsStg& s) {
+    ASSERT_EQ(s.PairsList->Rows().size(), 2u);  // "q" and "u" are not learned
+    EXPECT_EQ(s.PairsList->Rows()[0].Pair, QStringLiteral("as"));
+    EXPECT_EQ(s.PairsList->Rows()[0].Time, QStringLiteral("400 ms"));
+    EXPECT_EQ(s.PairsList->Rows()[1].Pair, QStringLiteral("fj"));
+  });
 }
 
 }  // namespace
