@@ -5,6 +5,7 @@
 #include "core/exercises/typing_keys.h"
 #include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
+#include "core/records/result_gate.h"
 #include "core/shell/strings.h"
 
 namespace tq {
@@ -207,7 +208,7 @@ int WordDrill::GetProgress() const {
 }
 
 void WordDrill::Finish() {
-  DifficultKeys().FoldNewCounts();
+  ResultGate().FoldKeyCounts();
 }
 
 // The new-keys drill.
@@ -344,7 +345,7 @@ void KeyboardDrill::HandleKey(char key) {
 }
 
 void KeyboardDrill::Finish() {
-  DifficultKeys().FoldNewCounts();
+  ResultGate().FoldKeyCounts();
 }
 
 }  // namespace tq

@@ -9,9 +9,11 @@
 
 #include "core/exercises/event_time.h"
 #include "core/files/paths.h"
+#include "core/records/result_gate.h"
 #include "core/records/user.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
+#include "gui/exercises/paste_notice.h"
 #include "gui/exercises/view_canvas_widget.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
@@ -111,6 +113,8 @@ bool TEvent::IsSkipped() {
 void TEvent::ShowPage() {
   TFormView::ShowPage();
   state_ = kEventNotStarted;
+  // Every exercise is counted until its keys come at machine speed.
+  ResultGate().Begin();
   OnCloseQuery = [this](TFormView*, bool& refuse) { CanClose(refuse); };
   StartTime = Now();
   TBookForm* book = BookForm();
@@ -126,6 +130,8 @@ void TEvent::RouteBook() {
   book->OnKeyDown = [this](int& key, ShiftState shift) { KeyDown(key, shift); };
   book->OnKeyPress = [this](char& key) { KeyPress(key); };
   book->OnDeadKey = [this](char accent) { DeadKey(accent); };
+  // An exercise takes typed keys only.
+  book->OnPaste = [book] { ShowPasteRefused(book->WidePage); };
   routed_ = true;
 }
 
@@ -140,6 +146,7 @@ void TEvent::DetachBook() {
   book->OnKeyPress = nullptr;
   book->OnDeadKey = nullptr;
   book->OnKeyUp = nullptr;
+  book->OnPaste = nullptr;
 }
 
 void TEvent::HidePage() {

@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Results a teacher can trust, through the real program under Xvfb with the
+# machine-speed check switched on in the settings file (the shared smoke
+# library switches it off for every other test):
+# 1. A student types a one-text course key by key at a person's pace,
+#    holding the left or the right Shift for each capital; before that the
+#    clipboard shortcut and a middle click are refused with a notice. The
+#    result is stored, the key statistics hold exactly the text, and the
+#    coaching file counts the capitals typed with the right Shift.
+# 2. Another student types the same text with its last words at machine
+#    speed: the results page says "not counted", and neither a lesson
+#    result nor key statistics nor Shift-hand counts are stored.
+# With SMOKE_SHOTS set, screenshots of the slip, the tip and the "not
+# counted" page go there.
+set -euo pipefail
+source "$(dirname "$0")/xvfb_lib"
+ADMIN="${TAPQUILL_ADMIN:-$DIST_DIR/tapquill-admin}"
+trap cleanup EXIT
+
+fail() {
+  echo "smoke trusted input: $*" >&2
+  [ -n "${WORK_DIR:-}" ] && [ -f "$WORK_DIR/app.log" ] && sed 's/^/  app: /' "$WORK_DIR/app.log" >&2
+  exit 1
+}
+
+[ -x "$DIST_DIR/tapquill" ] || fail "no program at $DIST_DIR"
+[ -x "$ADMIN" ] || fail "no tapquill-admin at $ADMIN"
+
+TEXT="Ann and Jo met Kim by Lee Hall with Sue and Tom"
+# The Shift each capital is typed with: A (left hand) with the left Shift and
+# K (right hand) with the right Shift are slips; J, L, S, T are right.
+declare -A SHIFT=([A]=Shift_L [J]=Shift_L [K]=Shift_R [L]=Shift_L [H]=Shift_L [S]=Shift_R [T]=Shift_R)
+CAPITALS=7
+RIGHT=5
+
+write_course() {
+  printf '%s\r\n' "contents name=Trust test" "default time=0" "keyboard=ALL" "wizardname=" \
+    "begin chapter" "chapter name=1;Capitals" "begin exercise" "type=Text" \
+    "duration=4" "event=TEXT;1;FILE:trust.kls;FALSE" "end exercise" "end chapter" \
+    >"$PROGRAM_DIR/Trust.cnt"
+  printf '%s\r\n' "$TEXT" >"$PROGRAM_DIR/trust.kls"
+  sed -i "s|^DefaultContents=.*|DefaultContents=Trust.cnt\r|" "$PROGRAM_DIR/KLDef.ini"
+  # The check on, as an administrator leaves it.
+  sed -i "s|^MachineSpeedCheck=.*|MachineSpeedCheck=1\r|" "$PROGRAM_DIR/KLDef.ini"
+  grep -q $'^MachineSpeedCheck=1\r$' "$PROGRAM_DIR/KLDef.ini" || fail "cannot switch the check on"
+}
+
+# Types one word key by key, capitals with their Shift held.
+type_word() {
+  local word="$1" i ch
+  for ((i = 0; i < ${#word}; i++)); do
+    ch="${word:i:1}"
+    if [[ "$ch" =~ [A-Z] ]]; then
+      xdotool keydown "${SHIFT[$ch]}" key "${ch,,}" keyup "${SHIFT[$ch]}"
+    else
+      xdotool key "$ch"
+    fi
+    sleep 0.15
+  done
+}
+
+open_text() {
+  start_program
+  wid="$(program_window)" || fail "no window"
+  sleep 3
+  focus_window "$wid"
+  sign_in_new_student "$1"
+  xdotool key alt+b # Begin studying
+  sleep 1.5
+  xdotool key alt+n # the profile page: Next
+  sleep 1.5
+  xdotool key 1 Return # the text exercise
+  sleep 1.5
+}
+
+# The colour of one pixel of the screen, as rrggbb.
+pixel() { import -window root -crop "1x1+$1+$2" txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -1 | tr -d '#'; }
+
+student_json() { "$ADMIN" users show "$1" --data "$PROGRAM_DIR" --json; }
+
+fresh_program_dir
+write_course
+start_xvfb
+
+# ---- 1. a person types, pasting is refused ----
+open_text "Pat Person"
+geometry="$(xdotool getwindowgeometry --shell "$wid")"
+eval "$geometry"
+xdotool key ctrl+v
+sleep 0.5
+# The notice stands at the top of the wide page, in the middle.
+notice="$(pixel $((X + 449)) $((Y + 188)))"
+[ "${notice,,}" = "fff3c8" ] || fail "no notice after the clipboard shortcut (pixel $notice)"
+[ -n "${SMOKE_SHOTS:-}" ] && screenshot "$SMOKE_SHOTS/coaching_paste_refused.png"
+xdotool mousemove --window "$wid" 449 400 click 2
+sleep 0.3
+words=($TEXT)
+for ((w = 0; w < ${#words[@]}; w++)); do
+  type_word "${words[w]}"
+  # A pause midway makes the exercise long enough for figures.
+  [ "$w" -eq 4 ] && sleep 3
+  if [ "$w" -lt $((${#words[@]} - 1)) ]; then xdotool key space; else xdotool key Return; fi
+  sleep 0.15
+done
+sleep 1
+[ -n "${SMOKE_SHOTS:-}" ] && screenshot "$SMOKE_SHOTS/coaching_shift_slip.png"
+xdotool key Return # on to the results page
+sleep 1.5
+[ -n "${SMOKE_SHOTS:-}" ] && screenshot "$SMOKE_SHOTS/coaching_shift_tip.png"
+close_window "$wid"
+wait_program || fail "the program ended with status $?"
+
+shown="$(student_json "Pat Person")" || fail "no student Pat Person"
+verdict="$(python3 -c '
+import json, sys
+shown = json.loads(sys.stdin.read())
+text = sys.argv[1]
+want = {}
+for ch in text.replace(" ", ""):
+    want[ch] = want.get(ch, 0) + 1
+got = {k["Key"]: k["TotalCount"] for k in shown["KeyStatistics"]}
+bad = [f"{ch}: {got.get(ch)} for {n}" for ch, n in want.items() if got.get(ch) != n]
+bad += [f"{ch} counted though not in the text" for ch in got if ch not in want]
+if not shown["ChapterSpeed"][0] > 0: bad.append("no lesson result")
+print("; ".join(bad))
+' "$TEXT" <<<"$shown")" || fail "cannot read the student"
+[ -z "$verdict" ] || fail "typed by a person: $verdict"
+coach="$(ls "$PROGRAM_DIR"/*.coach 2>/dev/null | head -1)"
+[ -n "$coach" ] || fail "no coaching file"
+grep -q "^Lesson1=$CAPITALS,$RIGHT"$'\r\?$' "$coach" ||
+  fail "the coaching file has no Lesson1=$CAPITALS,$RIGHT: $(cat "$coach")"
+echo "smoke trusted input: typed by a person, counted; pasting refused"
+
+# ---- 2. the same text at machine speed ----
+rm -f "$PROGRAM_DIR"/*.coach
+open_text "Max Machine"
+type_word "Ann"
+xdotool key space
+sleep 9
+# The rest at once: far more than 20 keys under 15 ms apart.
+xdotool type --delay 0 "${TEXT#Ann }"
+xdotool key Return
+sleep 1
+xdotool key Return # on to the results page
+sleep 1.5
+[ -n "${SMOKE_SHOTS:-}" ] && screenshot "$SMOKE_SHOTS/coaching_not_counted.png"
+close_window "$wid"
+wait_program || fail "the program ended with status $?"
+shown="$(student_json "Max Machine")" || fail "no student Max Machine"
+verdict="$(python3 -c '
+import json, sys
+shown = json.loads(sys.stdin.read())
+bad = []
+if shown["KeyStatistics"]: bad.append("key statistics stored")
+if shown["ChapterSpeed"][0] > 0: bad.append("a lesson result stored")
+print("; ".join(bad))
+' <<<"$shown")" || fail "cannot read the student"
+[ -z "$verdict" ] || fail "typed at machine speed: $verdict"
+! ls "$PROGRAM_DIR"/*.coach >/dev/null 2>&1 || fail "Shift-hand counts stored at machine speed"
+echo "smoke trusted input: ok"
