@@ -47,6 +47,8 @@ class WheelPager : public QObject {
 // Milliseconds of one clock tick (1/100000 day).
 constexpr double kMsPerTick = 86400000.0 / kTicksPerDay;
 
+constexpr QRect kPasteNoticeBox(50, 20, 500, 250);
+
 constexpr int kCoursePageButtons = TBookForm::kBtnNext | TBookForm::kBtnCancel;
 
 StorySelector& StorySelectorHook() {
@@ -130,8 +132,9 @@ void TEvent::RouteBook() {
   book->OnKeyDown = [this](int& key, ShiftState shift) { KeyDown(key, shift); };
   book->OnKeyPress = [this](char& key) { KeyPress(key); };
   book->OnDeadKey = [this](char accent) { DeadKey(accent); };
-  // An exercise takes typed keys only.
-  book->OnPaste = [book] { ShowPasteRefused(book->WidePage); };
+  // An exercise takes typed keys only. The notice stands at the foot of
+  // the text, above where the student types.
+  book->OnPaste = [book] { ShowPasteRefused(book->WidePage, kPasteNoticeBox); };
   routed_ = true;
 }
 

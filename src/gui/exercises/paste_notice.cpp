@@ -1,7 +1,6 @@
 #include "gui/exercises/paste_notice.h"
 
 #include <QTimer>
-#include <algorithm>
 
 #include "core/shell/strings.h"
 #include "gui/shell/sounds.h"
@@ -12,13 +11,13 @@ namespace {
 
 constexpr const char* kNoticeName = "PasteNotice";
 constexpr int kNoticeHeight = 28;
-constexpr int kNoticeTop = 4;
+constexpr int kNoticeGap = 6;  // above the bottom of the box
 const QColor kNoticeText(128, 0, 0);
 const QColor kNoticeBackground(255, 243, 200);
 
 }  // namespace
 
-void ShowPasteRefused(QWidget* page) {
+void ShowPasteRefused(QWidget* page, const QRect& box) {
   if (!page) return;
   auto* notice = page->findChild<TLabel*>(kNoticeName, Qt::FindDirectChildrenOnly);
   if (!notice) {
@@ -32,8 +31,8 @@ void ShowPasteRefused(QWidget* page) {
     timer->setSingleShot(true);
     QObject::connect(timer, &QTimer::timeout, notice, &QWidget::hide);
   }
-  const int width = std::min(page->width() - 20, 520);
-  notice->setGeometry((page->width() - width) / 2, kNoticeTop, width, kNoticeHeight);
+  notice->setGeometry(box.x(), box.bottom() - kNoticeHeight - kNoticeGap, box.width(),
+                      kNoticeHeight);
   notice->show();
   notice->raise();
   notice->findChild<QTimer*>("PasteNoticeTimer")->start(kPasteNoticeMs);

@@ -3,6 +3,7 @@
 // typed: it stands over the page for a few seconds and goes by itself; the
 // pasted text is not typed.
 
+#include <QRect>
 #include <QWidget>
 
 namespace tq {
@@ -10,7 +11,7 @@ namespace tq {
 // How long the notice stays.
 constexpr int kPasteNoticeMs = 3000;
 
-// Shows (or shows again) the notice on page and plays the error sound.
-void ShowPasteRefused(QWidget* page);
+// Shows (or shows again) the notice in box on page and plays the error sound.
+void ShowPasteRefused(QWidget* page, const QRect& box);
 
 }  // namespace tq

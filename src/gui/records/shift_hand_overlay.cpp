@@ -75,4 +75,9 @@ void ShowShiftHandShare(TGraph* graph, const std::string& studentName) {
   overlay->raise();
 }
 
+void HideShiftHandShare(TGraph* graph) {
+  if (!graph) return;
+  delete graph->findChild<ShiftHandOverlay*>(kOverlayName, Qt::FindDirectChildrenOnly);
+}
+
 }  // namespace tq

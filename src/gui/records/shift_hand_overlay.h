@@ -13,5 +13,8 @@ class TGraph;
 // Shows the student's shares over graph, or nothing for a student without
 // capitals (and for a visitor).
 void ShowShiftHandShare(TGraph* graph, const std::string& studentName);
+// Takes the shares away again: the graph goes back to its storage form as
+// it came.
+void HideShiftHandShare(TGraph* graph);
 
 }  // namespace tq

@@ -52,6 +52,7 @@ void TStatisticsView::ShowPage() {
 void TStatisticsView::HidePage() {
   TBookForm* book = BookForm();
   connections_.Clear();
+  HideShiftHandShare(Stg().EfficiencyGraph);
   book->OnKeyDown = nullptr;
   book->OnKeyPress = nullptr;
   TFormView::HidePage();

@@ -4,7 +4,6 @@
 
 #include "core/exercises/shift_hand.h"
 #include "core/records/result_gate.h"
-#include "core/shell/host.h"
 
 namespace tq {
 namespace {
@@ -50,9 +49,10 @@ void WitnessKeyEvent(const QKeyEvent& event) {
     return;
   }
   shifts.SyncModifier((event.modifiers() & Qt::ShiftModifier) != 0);
-  if (!press || event.isAutoRepeat() || event.text().isEmpty()) return;
-  const quint64 stamp = event.timestamp();
-  ResultGate().NoteKey(stamp != 0 ? static_cast<uint32_t>(stamp) : GetHost().TickCount());
+  // Only keys the window system timed are timed: X11 and Wayland stamp
+  // every event; an event the program made itself carries no time.
+  if (!press || event.isAutoRepeat() || event.text().isEmpty() || event.timestamp() == 0) return;
+  ResultGate().NoteKey(static_cast<uint32_t>(event.timestamp()));
 }
 
 }  // namespace tq

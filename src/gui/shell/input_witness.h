@@ -27,7 +27,8 @@ ShiftKeySide ShiftKeySideOf(const QKeyEvent& event);
 bool IsPasteKey(const QKeyEvent& event);
 
 // Notes a key press or release: the Shift keys down, and the arrival time
-// of a typed key (the event's own time where the platform gives one).
+// of a typed key by the window system's time stamp (an event without one,
+// made by the program itself, is not timed).
 void WitnessKeyEvent(const QKeyEvent& event);
 
 }  // namespace tq
