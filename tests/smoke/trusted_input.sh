@@ -79,6 +79,9 @@ open_text() {
 # How many pixels of the screen have the colour rrggbb.
 pixels_of() { import -window root -depth 8 txt:- | grep -ci "#$1" || true; }
 
+# The window as NAME.png in SMOKE_SHOTS.
+shoot() { import -window "$wid" "$SMOKE_SHOTS/$1.png"; }
+
 student_json() { "$ADMIN" users show "$1" --data "$PROGRAM_DIR" --json; }
 
 fresh_program_dir
@@ -92,9 +95,13 @@ sleep 0.5
 # The notice's pale yellow, a box of some 500 x 28 pixels.
 notice="$(pixels_of fff3c8)"
 [ "$notice" -gt 5000 ] || fail "no notice after the clipboard shortcut ($notice pixels)"
-[ -n "${SMOKE_SHOTS:-}" ] && screenshot "$SMOKE_SHOTS/coaching_paste_refused.png"
+sleep 3.5 # the notice goes by itself
+[ "$(pixels_of fff3c8)" -lt 100 ] || fail "the notice stays"
 xdotool mousemove --window "$wid" 449 400 click 2
-sleep 0.3
+sleep 0.5
+[ -n "${SMOKE_SHOTS:-}" ] && shoot coaching_paste_refused
+notice="$(pixels_of fff3c8)"
+[ "$notice" -gt 5000 ] || fail "no notice after a middle click ($notice pixels)"
 words=($TEXT)
 for ((w = 0; w < ${#words[@]}; w++)); do
   type_word "${words[w]}"
@@ -104,16 +111,16 @@ for ((w = 0; w < ${#words[@]}; w++)); do
   sleep 0.15
 done
 sleep 1
-[ -n "${SMOKE_SHOTS:-}" ] && screenshot "$SMOKE_SHOTS/coaching_shift_slip.png"
+[ -n "${SMOKE_SHOTS:-}" ] && shoot coaching_shift_slip
 xdotool key Return # on to the results page
 sleep 1.5
 if [ -n "${SMOKE_SHOTS:-}" ]; then
-  screenshot "$SMOKE_SHOTS/coaching_shift_tip.png"
+  shoot coaching_shift_tip
   xdotool key ctrl+Tab # Review
   sleep 1
   xdotool key ctrl+Tab # Statistics: the lesson's share over the efficiency graph
   sleep 1.5
-  screenshot "$SMOKE_SHOTS/coaching_shift_statistics.png"
+  shoot coaching_shift_statistics
 fi
 close_window "$wid"
 wait_program || fail "the program ended with status $?"
@@ -151,7 +158,7 @@ xdotool key Return
 sleep 1
 xdotool key Return # on to the results page
 sleep 1.5
-[ -n "${SMOKE_SHOTS:-}" ] && screenshot "$SMOKE_SHOTS/coaching_not_counted.png"
+[ -n "${SMOKE_SHOTS:-}" ] && shoot coaching_not_counted
 close_window "$wid"
 wait_program || fail "the program ended with status $?"
 shown="$(student_json "Max Machine")" || fail "no student Max Machine"

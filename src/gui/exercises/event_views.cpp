@@ -132,9 +132,6 @@ void TEvent::RouteBook() {
   book->OnKeyDown = [this](int& key, ShiftState shift) { KeyDown(key, shift); };
   book->OnKeyPress = [this](char& key) { KeyPress(key); };
   book->OnDeadKey = [this](char accent) { DeadKey(accent); };
-  // An exercise takes typed keys only. The notice stands at the foot of
-  // the text, above where the student types.
-  book->OnPaste = [book] { ShowPasteRefused(book->WidePage, kPasteNoticeBox); };
   routed_ = true;
 }
 
@@ -246,6 +243,9 @@ void TTimedEvent::ShowPage() {
   BorrowControl(stg->EventMsg, book->WidePage);
   ShowClockDisplay(true);
   SetProgress(0);
+  // A typing exercise takes typed keys only. The notice stands at the foot
+  // of the text, above where the student types.
+  book->OnPaste = [book] { ShowPasteRefused(book->WidePage, kPasteNoticeBox); };
 }
 
 void TTimedEvent::HidePage() {
