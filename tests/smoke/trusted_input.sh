@@ -109,9 +109,10 @@ for ((w = 0; w < ${#words[@]}; w++)); do
   [ "$w" -eq 4 ] && sleep 3
   if [ "$w" -lt $((${#words[@]} - 1)) ]; then xdotool key space; else xdotool key Return; fi
   sleep 0.15
+  # Halfway: both slips underlined in the typing display.
+  if [ "$w" -eq 5 ] && [ -n "${SMOKE_SHOTS:-}" ]; then shoot coaching_shift_slip; fi
 done
 sleep 1
-[ -n "${SMOKE_SHOTS:-}" ] && shoot coaching_shift_slip
 xdotool key Return # on to the results page
 sleep 1.5
 if [ -n "${SMOKE_SHOTS:-}" ]; then
