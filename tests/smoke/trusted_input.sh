@@ -138,6 +138,7 @@ got = {k["Key"]: k["TotalCount"] for k in shown["KeyStatistics"]}
 bad = [f"{ch}: {got.get(ch)} for {n}" for ch, n in want.items() if got.get(ch) != n]
 bad += [f"{ch} counted though not in the text" for ch in got if ch not in want]
 if not shown["ChapterSpeed"][0] > 0: bad.append("no lesson result")
+if not shown["LastSpeed"] > 0: bad.append("no last speed")
 print("; ".join(bad))
 ' "$TEXT" <<<"$shown")" || fail "cannot read the student"
 [ -z "$verdict" ] || fail "typed by a person: $verdict"
@@ -169,6 +170,7 @@ shown = json.loads(sys.stdin.read())
 bad = []
 if shown["KeyStatistics"]: bad.append("key statistics stored")
 if shown["ChapterSpeed"][0] > 0: bad.append("a lesson result stored")
+if shown["LastSpeed"] > 0: bad.append("the last speed stored")
 print("; ".join(bad))
 ' <<<"$shown")" || fail "cannot read the student"
 [ -z "$verdict" ] || fail "typed at machine speed: $verdict"
