@@ -41,7 +41,7 @@ void WitnessKeyEvent(const QKeyEvent& event) {
   const bool press = event.type() == QEvent::KeyPress;
   const ShiftKeySide side = ShiftKeySideOf(event);
   if (side != ShiftKeySide::NotShift) {
-    // The modifiers of a Shift event still describe the state before it.
+    // Which Shift it is counts, not the modifiers the event carries.
     if (press)
       shifts.Press(side == ShiftKeySide::Right);
     else

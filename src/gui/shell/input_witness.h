@@ -5,15 +5,19 @@
 // than typed.
 //
 // Left and right Shift: Qt reports Qt::Key_Shift for both and one
-// Qt::ShiftModifier. The native key data tell them apart. On X11 (xcb)
-// nativeVirtualKey is the X keysym, Shift_L 0xFFE1 or Shift_R 0xFFE2, and
-// nativeScanCode the server's keycode (50 and 62 with the usual evdev
-// keymap; another keymap may number them otherwise). On Wayland
-// nativeVirtualKey is the xkb keysym of the key, the same 0xFFE1 and
-// 0xFFE2, and nativeScanCode the evdev code plus 8 (again 50 and 62); the
-// timestamp is the compositor's, and auto-repeat is made by Qt itself.
-// The keysym decides; the scan code only when the keysym is not a Shift
-// one (a layout that moves Shift elsewhere).
+// Qt::ShiftModifier. The native key data tell them apart, and X11 and
+// Wayland give the same values (Qt 6.4, Xvfb with the "us" keymap; Weston
+// on its X11 backend):
+//   left Shift   nativeVirtualKey 0xFFE1 (the keysym Shift_L), nativeScanCode 50
+//   right Shift  nativeVirtualKey 0xFFE2 (Shift_R),            nativeScanCode 62
+// On X11 the scan code is the X server's keycode, which another keymap may
+// number otherwise; on Wayland it is the evdev code plus 8. The time stamp
+// is the X server's time on X11 and the compositor's on Wayland, both in
+// milliseconds; Wayland's auto-repeat is made by Qt itself. On both, a
+// Shift key's own event carries Qt modifiers as they are after it and
+// native modifiers as they were before it, and xdotool's "keydown Shift_R"
+// presses Shift_L with it. The keysym decides; the scan code only when the
+// keysym is not a Shift one.
 
 #include <QKeyEvent>
 
