@@ -25,9 +25,12 @@
 #include "core/files/data_file.h"
 #include "core/files/paths.h"
 #include "core/pages/study_report.h"
+#include "core/records/coaching_file.h"
 #include "core/records/letter_pairs.h"
+#include "core/records/shift_hand_file.h"
 #include "core/records/user.h"
 #include "core/shell/host.h"
+#include "core/shell/program_settings.h"
 #include "gui/records/report_printer.h"
 #include "gui/records/statistics_view.h"
 #include "gui/shell/application.h"
@@ -99,6 +102,10 @@ int Run(int rounds, const QString& keep) {
 
   std::vector<double> shown, pdf;
   QTemporaryDir tmp;
+  // The student's coaching file, with a Shift-hand share for every lesson,
+  // in a data folder of its own.
+  Settings().DataPath = tmp.path().toStdString() + "/";
+  for (int c = 1; c <= 20; ++c) AddShiftHandLesson(CoachingFilePath("Pat"), c, 40, 20 + c);
   for (int r = 0; r < rounds; ++r) {
     // A fresh student each round: the lesson count is read from the course
     // again, as on the first visit of the tab.

@@ -7,6 +7,9 @@
 #include "core/files/ansi.h"
 #include "core/files/data_file.h"
 #include "core/records/bookmark.h"
+#include "core/records/coaching_file.h"
+#include "core/records/result_gate.h"
+#include "core/records/shift_hand_file.h"
 #include "core/records/user.h"
 
 namespace tq {
@@ -37,9 +40,15 @@ int TEventLoader::RunEvent(TBookMark* bookmark, TUser& student) const {
   // The introduction and single review runs have bookmarks of their own
   // whose lesson numbers are not the student's lessons: only guided
   // studying records lesson results.
+  // An exercise typed at machine speed is not counted: nothing is stored.
   LessonResultValues values;
-  if (bookmark && bookmark->Mode == TBookMark::kModeGuided && event->LessonResults(values))
+  if (bookmark && bookmark->Mode == TBookMark::kModeGuided && ResultGate().Counted() &&
+      event->LessonResults(values)) {
     RecordLessonResult(student, bookmark->Chapter, bookmark->Exercise, values);
+    if (!student.IsVisitor())
+      AddShiftHandLesson(CoachingFilePath(student.Name), bookmark->Chapter, values.Capitals,
+                         values.RightShift);
+  }
   event.reset();
   return StudyCodeOfEventResult(result);
 }

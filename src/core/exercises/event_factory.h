@@ -33,6 +33,9 @@ struct LessonResultValues {
   double Accuracy = 0;
   double Speed = 0;
   double Rhythm = 0;  // of the rhythm meter
+  // The capitals typed and how many with the Shift of the other hand.
+  int Capitals = 0;
+  int RightShift = 0;
 };
 
 class StudyEvent {

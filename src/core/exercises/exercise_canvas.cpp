@@ -194,10 +194,19 @@ WordPaint TExerciseCanvas::PlanWordInfo(const TWordInfo& word, int eraseMode, in
   }
 
   if (word.Mark == 1 || word.Mark == 2) {
+    paint.markY = top + h;
     paint.mark = word.Mark;
     paint.markLeft = word.X;
     paint.markRight = word.X + textWidth;
+  }
+  if (word.Slips.any()) {
     paint.markY = top + h;
+    const std::size_t step = Spaced ? 2 : 1;
+    for (std::size_t i = 0; i < word.Text.size() && i < word.Slips.size(); ++i) {
+      if (!word.Slips[i] || i * step >= s.size()) continue;
+      const int left = word.X + Width(std::string_view(s).substr(0, i * step));
+      paint.slips.emplace_back(left, left + Width(std::string_view(s).substr(i * step, 1)));
+    }
   }
   if (!isCurrent && word.Color != kColorWhite) {
     paint.texts.push_back({word.X, top, s, word.Color, false});

@@ -5,6 +5,7 @@
 // widgets paint what this computes; they ask PlanWord for each word and show
 // the caret where the typing display puts it.
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,6 +30,8 @@ struct TWordInfo {
   TColor Color = kColorBlack;  // white: the word is not drawn
   uint8_t Mark = 0;            // 0 none, 1 solid, 2 dotted double underline
   int32_t TextPos = 0;         // offset of the word in the source text
+  // Characters typed with the wrong Shift hand, by their place in Text.
+  std::bitset<kMaxText> Slips;
 };
 
 // The tokenizer of the displays and drills. From pos it skips tab, blank,
@@ -70,6 +73,9 @@ struct WordPaint {
   std::vector<PaintText> texts;  // transparent text
   uint8_t mark = 0;              // two 1-pixel lines at markY and markY + 1
   int markLeft = 0, markRight = 0, markY = 0;
+  // Shift-hand slips: under each such character, two lines in SlipColor at
+  // markY and markY + 1, over the word's own mark.
+  std::vector<std::pair<int, int>> slips;  // left, right
 };
 
 // Told when words or the caret change, so that a widget can repaint.
@@ -105,6 +111,7 @@ class TExerciseCanvas {
   TColor ArrowColor = 0x00C0DCC0;
   TColor PassedColor = 0x808080;
   TColor MarkColor = 0x000080;
+  TColor SlipColor = 0x0080FF;  // orange
   TColor FontColor = kColorBlack;
   TColor BackgroundColor = kColorWhite;
 

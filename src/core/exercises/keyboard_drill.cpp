@@ -6,6 +6,7 @@
 #include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
 #include "core/records/letter_pairs.h"
+#include "core/records/result_gate.h"
 #include "core/shell/strings.h"
 
 namespace tq {
@@ -210,8 +211,7 @@ int WordDrill::GetProgress() const {
 }
 
 void WordDrill::Finish() {
-  DifficultKeys().FoldNewCounts();
-  LetterPairs().FoldNewCounts();
+  ResultGate().FoldKeyCounts();
 }
 
 // The new-keys drill.
@@ -349,8 +349,7 @@ void KeyboardDrill::HandleKey(char key) {
 }
 
 void KeyboardDrill::Finish() {
-  DifficultKeys().FoldNewCounts();
-  LetterPairs().FoldNewCounts();
+  ResultGate().FoldKeyCounts();
 }
 
 }  // namespace tq

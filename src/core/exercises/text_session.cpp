@@ -8,6 +8,8 @@
 #include "core/files/ansi.h"
 #include "core/records/difficult_keys.h"
 #include "core/records/letter_pairs.h"
+#include "core/records/result_gate.h"
+#include "core/shell/strings.h"
 
 namespace tq {
 namespace {
@@ -41,6 +43,7 @@ void TextSession::Show(const TextSessionParams& params) {
   lastKeyTime_ = 0;
   skipNextInterval_ = false;
   enterMode_ = kEnterAnywhere;
+  shiftTally_.Clear();
   BackSpaceCounter().Reset();
   LetterPairs().BeginExercise();
   EfficiencyCalc().Reset();
@@ -63,7 +66,8 @@ void TextSession::Show(const TextSessionParams& params) {
   NextBlock();
 }
 
-void TextSession::KeyPress(char key, double now) {
+void TextSession::KeyPress(char key, double now, ShiftHeld held) {
+  held_ = held;
   key = keys_->TranslateCommaDot(key);
   // Delete and the other control keys neither type, count nor start the clock.
   if (!IsTypingKey(key)) return;
@@ -119,9 +123,14 @@ void TextSession::Dispatch(char key, double now) {
       else
         Sound(kSoundWrongKey);
       break;
-    default:
-      typingView_.TypeChar(key);
+    default: {
+      // A capital typed with the striking hand's own Shift is a technique
+      // slip: marked, tallied, but the letter itself is right.
+      const ShiftVerdict verdict = JudgeShift(ShiftNeeded(*keys_, key), held_);
+      shiftTally_.Add(verdict);
+      typingView_.TypeChar(key, verdict == ShiftVerdict::Slip);
       break;
+    }
   }
 }
 
@@ -242,8 +251,10 @@ int TextSession::GetProgress() const {
 TextResults TextSession::Finish(int pageResult) {
   TextResults r;
   r.StoryPosition = exerciseView_.LinePosition();
-  DifficultKeys().FoldNewCounts();
-  LetterPairs().FoldNewCounts();
+  TResultGate& gate = ResultGate();
+  gate.FoldKeyCounts();
+  r.Counted = gate.Counted();
+  r.Shift = shiftTally_;
 
   TEfficiencyCalc& calc = EfficiencyCalc();
   TDeviationMeter& meter = DeviationMeter();
@@ -263,16 +274,18 @@ TextResults TextSession::Finish(int pageResult) {
   r.BackspacePercent = backspaces.BackspacePercent();
   r.BackspaceGrade = GradeText(backspaces.BackspaceScore());
   r.HasResults = wordsTyped_ >= 5 && r.Ticks >= 10;
-  if (r.HasResults) r.Tip = StudyingTip().GetTip();
+  if (r.HasResults)
+    r.Tip = shiftTally_.SlipsMatter() ? ShiftHandTip(shiftTally_) : StudyingTip().GetTip();
 
   if (params_.Kind == TextKind::Exam && pageResult != kEventClosed) {
     const ExamOutcome outcome =
         CheckExam(State() == kFinished, r.Speed, r.Accuracy, r.Rhythm, params_.Minimums);
     r.ExamChecked = true;
-    r.ExamPassed = outcome.Passed;
+    r.ExamPassed = outcome.Passed && r.Counted;
     r.Tip = outcome.Message;
-    if (!outcome.Passed) pageResult = kEventCancelled;
+    if (!r.ExamPassed) pageResult = kEventCancelled;
   }
+  if (!r.Counted) r.Tip = Str(kStrNotCounted);
   r.PageResult = pageResult;
   return r;
 }

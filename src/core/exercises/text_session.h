@@ -18,6 +18,7 @@
 #include "core/exercises/exam_check.h"
 #include "core/exercises/font_metrics.h"
 #include "core/exercises/key_data_ext.h"
+#include "core/exercises/shift_hand.h"
 #include "core/exercises/typing_canvas.h"
 #include "core/exercises/typing_session.h"
 #include "core/exercises/view_canvas.h"
@@ -58,6 +59,10 @@ struct TextResults {
   bool ExamPassed = false;
   int PageResult = 0;     // the page result, 2 for an exam not passed
   int StoryPosition = 0;  // the line the student reached; a story resumes there
+  // False when the keys came at machine speed: shown, never stored (an exam
+  // is then not passed).
+  bool Counted = true;
+  TShiftTally Shift;  // the capitals and which Shift typed them
 };
 
 class TextSession : public TypingSession {
@@ -77,8 +82,9 @@ class TextSession : public TypingSession {
 
   // The page opens: lays the text out and resets the analysis objects.
   void Show(const TextSessionParams& params);
-  // A key typed at now (a date-time); Backspace is 8, Enter 13.
-  void KeyPress(char key, double now);
+  // A key typed at now (a date-time) with the Shift keys as held;
+  // Backspace is 8, Enter 13.
+  void KeyPress(char key, double now, ShiftHeld held = ShiftHeld::Unknown);
   // The page closes with pageResult: figures for the results page, the
   // exam check and the position reached. Folds the new key counts.
   TextResults Finish(int pageResult);
@@ -95,6 +101,7 @@ class TextSession : public TypingSession {
   bool HadErrors() const { return hadErrors_; }
   int EnterMode() const { return enterMode_; }
   double LastKeyTime() const { return lastKeyTime_; }
+  const TShiftTally& ShiftTally() const { return shiftTally_; }
   // Sentences and paragraphs: the line being typed, its credit, how often
   // it has been shown and where it starts in the text.
   const std::string& Block() const { return block_; }
@@ -122,6 +129,8 @@ class TextSession : public TypingSession {
   double lastKeyTime_ = 0;
   bool skipNextInterval_ = false;
   int enterMode_ = kEnterAnywhere;
+  ShiftHeld held_ = ShiftHeld::Unknown;  // of the key being dispatched
+  TShiftTally shiftTally_;
   // Sentences and paragraphs.
   std::string block_;
   std::string blockCredit_;

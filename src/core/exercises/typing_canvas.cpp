@@ -34,7 +34,7 @@ void TTypingCanvas::RedrawTyped(int eraseMode) {
   NotifyCaret(CaretX(), CaretY());
 }
 
-void TTypingCanvas::TypeChar(char ch) {
+void TTypingCanvas::TypeChar(char ch, bool slip) {
   if (static_cast<unsigned char>(ch) < 33) return;
   const char text[1] = {ch};
   if (Overflows(typedEndX_ + Width(std::string_view(text, 1)))) {
@@ -47,13 +47,17 @@ void TTypingCanvas::TypeChar(char ch) {
       FinishWord(kEnter, 0);
     }
   }
-  if (TypedText().size() < TWordInfo::kMaxText) Typed().Text += ch;
+  if (TypedText().size() < TWordInfo::kMaxText) {
+    Typed().Slips[TypedText().size()] = slip;
+    Typed().Text += ch;
+  }
   RedrawTyped(0);
 }
 
 void TTypingCanvas::DeleteChar() {
   if (TypedText().empty()) return;
   Typed().Text.pop_back();
+  Typed().Slips[TypedText().size()] = false;
   RedrawTyped(2);
 }
 

@@ -22,7 +22,8 @@ class TTypingCanvas : public TExerciseCanvas {
 
   // Nothing typed yet: one empty word at the start of the first line.
   void Clear();
-  void TypeChar(char ch);
+  // slip: typed with the wrong Shift hand; marked under the character.
+  void TypeChar(char ch, bool slip = false);
   void DeleteChar();
   void FinishWord(int kind, int mark);
   bool NewLine() override;

@@ -208,6 +208,11 @@ void TProgramSettings::Load() {
   DefaultContents = ReadSetupLocked("DefaultContents", DefaultContentsLocked);
   LastUser = ReadSetup("LastUser");
   LessonDuration = StrToIntDef(ReadSetupLocked("LessonDuration", LessonDurationLocked), 0);
+  MachineSpeedCheck = FlagUnlessZero(ReadSetup("MachineSpeedCheck"));
+  MachineSpeedKeys = StrToIntDef(ReadSetup("MachineSpeedKeys"), 20);
+  MachineSpeedMs = StrToIntDef(ReadSetup("MachineSpeedMs"), 15);
+  if (MachineSpeedKeys < 2) MachineSpeedKeys = 20;
+  if (MachineSpeedMs < 1) MachineSpeedMs = 15;
 
   if (!CustomStoryPath.empty()) {
     CustomStoryPath = IncludeTrailingBackslash(CustomStoryPath);

@@ -75,6 +75,12 @@ class TProgramSettings {
   std::string CustomStoryPath;
   std::string DefaultWizard;
   int LessonDuration = 0;
+  // Keys faster than a person types mark an exercise "not counted": this
+  // many keys in a row, each under MachineSpeedMs after the one before.
+  // MachineSpeedCheck=0 switches the check off.
+  bool MachineSpeedCheck = true;
+  int MachineSpeedKeys = 20;
+  int MachineSpeedMs = 15;
   std::string DataPath = ".\\";  // always ends with a backslash
   // The folder (program or data) that cannot be written, as this system
   // writes paths; empty when both can. The program then runs read-only:

@@ -23,6 +23,7 @@ constexpr Entry kEnglish[] = {
 #include "core/shell/strings/records.inc"
 #include "core/shell/strings/review.inc"
 #include "core/shell/strings/shell.inc"
+#include "core/shell/strings/trust.inc"
 #include "core/shell/strings/typing.inc"
 };
 #undef STR

@@ -24,6 +24,7 @@ namespace tq {
 #include "core/shell/strings/records.inc"
 #include "core/shell/strings/review.inc"
 #include "core/shell/strings/shell.inc"
+#include "core/shell/strings/trust.inc"
 #include "core/shell/strings/typing.inc"
 #undef STR
 

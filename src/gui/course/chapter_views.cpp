@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 
 #include "core/course/chapter.h"
 #include "core/exercises/exam_check.h"
@@ -456,6 +457,10 @@ TExercInfoView& ExercInfoView() {
 
 void TExercInfoView::ShowTextResults(const TextResults& results) {
   if (results.HasResults) {
+    // Figures not counted are shown, but do not become the student's last ones.
+    TUser& student = CurrentUser();
+    const auto last = std::tuple(student.LastSpeed, student.LastAccuracy, student.LastEfficiency,
+                                 student.LastRhythm);
     SetHasResults(true);
     Trends.MarkPrevious();
     SetSpeed(results.Speed);
@@ -469,6 +474,9 @@ void TExercInfoView::ShowTextResults(const TextResults& results) {
     SetBackSpace(results.BackspacePercent);
     SetBackSpaceGrade(results.BackspaceGrade);
     SetTip(results.Tip);
+    if (!results.Counted)
+      std::tie(student.LastSpeed, student.LastAccuracy, student.LastEfficiency,
+               student.LastRhythm) = last;
   } else {
     SetHasResults(false);
     // An exam's verdict stands in place of the short-time text too.

@@ -9,9 +9,11 @@
 
 #include "core/exercises/event_time.h"
 #include "core/files/paths.h"
+#include "core/records/result_gate.h"
 #include "core/records/user.h"
 #include "core/shell/host.h"
 #include "core/shell/strings.h"
+#include "gui/exercises/paste_notice.h"
 #include "gui/exercises/view_canvas_widget.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
@@ -44,6 +46,8 @@ class WheelPager : public QObject {
 
 // Milliseconds of one clock tick (1/100000 day).
 constexpr double kMsPerTick = 86400000.0 / kTicksPerDay;
+
+constexpr QRect kPasteNoticeBox(50, 20, 500, 250);
 
 constexpr int kCoursePageButtons = TBookForm::kBtnNext | TBookForm::kBtnCancel;
 
@@ -111,6 +115,8 @@ bool TEvent::IsSkipped() {
 void TEvent::ShowPage() {
   TFormView::ShowPage();
   state_ = kEventNotStarted;
+  // Every exercise is counted until its keys come at machine speed.
+  ResultGate().Begin();
   OnCloseQuery = [this](TFormView*, bool& refuse) { CanClose(refuse); };
   StartTime = Now();
   TBookForm* book = BookForm();
@@ -140,6 +146,7 @@ void TEvent::DetachBook() {
   book->OnKeyPress = nullptr;
   book->OnDeadKey = nullptr;
   book->OnKeyUp = nullptr;
+  book->OnPaste = nullptr;
 }
 
 void TEvent::HidePage() {
@@ -236,6 +243,9 @@ void TTimedEvent::ShowPage() {
   BorrowControl(stg->EventMsg, book->WidePage);
   ShowClockDisplay(true);
   SetProgress(0);
+  // A typing exercise takes typed keys only. The notice stands at the foot
+  // of the text, above where the student types.
+  book->OnPaste = [book] { ShowPasteRefused(book->WidePage, kPasteNoticeBox); };
 }
 
 void TTimedEvent::HidePage() {

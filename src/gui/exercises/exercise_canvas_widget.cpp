@@ -153,6 +153,7 @@ QRect ExerciseCanvasWidget::PaintedRect(const WordPaint& plan) const {
     r |= QRect(t.x - slack, t.y, w + 2 * slack, metrics_.CellHeight() + 2);
   }
   if (plan.mark != 0) r |= QRect(plan.markLeft, plan.markY, plan.markRight - plan.markLeft, 2);
+  for (const auto& [left, right] : plan.slips) r |= QRect(left, plan.markY, right - left, 2);
   return r;
 }
 
@@ -197,6 +198,8 @@ void ExerciseCanvasWidget::PaintWord(QPainter& p, const WordPaint& plan) {
         p.fillRect(x, y, std::min(kDotOn, plan.markRight - x), 1, mark);
     }
   }
+  for (const auto& [left, right] : plan.slips)
+    p.fillRect(left, plan.markY, right - left, 2, ToQColor(c.SlipColor));
 }
 
 void ExerciseCanvasWidget::PaintOverlay(QPainter&, const QRegion&) {}

@@ -144,7 +144,7 @@ void TCustomTextEvent::ShowPage() {
 void TCustomTextEvent::KeyPress(char& key) {
   TCustomTypingEvent::KeyPress(key);
   if (key == 0) return;
-  session_->KeyPress(key, GetHost().Now());
+  session_->KeyPress(key, GetHost().Now(), ShiftKeys().Held());
   // Every key is the exercise's: none moves the focus or clicks a button.
   key = 0;
 }
@@ -186,6 +186,8 @@ bool TCustomTextEvent::LessonResults(LessonResultValues& values) const {
   values.Accuracy = results_.Accuracy;
   values.Speed = results_.Speed;
   values.Rhythm = results_.Rhythm;
+  values.Capitals = results_.Shift.Capitals;
+  values.RightShift = results_.Shift.RightHand;
   return true;
 }
 

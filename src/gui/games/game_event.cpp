@@ -11,6 +11,7 @@
 #include "core/files/paths.h"
 #include "core/games/game_common.h"
 #include "core/records/difficult_keys.h"
+#include "core/records/result_gate.h"
 #include "core/records/user.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
@@ -198,7 +199,7 @@ void TCustomGameEvent::HidePage() {
   for (QWidget* w : {static_cast<QWidget*>(PointsTitle), static_cast<QWidget*>(PointsLabel),
                      static_cast<QWidget*>(MissedTitle), static_cast<QWidget*>(MissedDisplay)})
     w->hide();
-  DifficultKeys().FoldNewCounts();
+  ResultGate().FoldKeyCounts();
   TTimedEvent::HidePage();
   SaveScore();
 }
@@ -206,6 +207,8 @@ void TCustomGameEvent::HidePage() {
 void TCustomGameEvent::SaveScore() {
   if (scoreSaved_ || !model_) return;
   scoreSaved_ = true;
+  // A game played at machine speed earns no place in the top ten.
+  if (!ResultGate().Counted()) return;
   const TUser& user = CurrentUser();
   TopTenView().AddScore(TableName(), GamePlayerName(!user.Name.empty(), user.Name),
                         model_->Points());

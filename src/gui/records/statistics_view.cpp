@@ -9,6 +9,7 @@
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 #include "gui/records/report_printer.h"
+#include "gui/records/shift_hand_overlay.h"
 #include "gui/records/slow_pairs_list.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
@@ -53,6 +54,7 @@ void TStatisticsView::ShowPage() {
 void TStatisticsView::HidePage() {
   TBookForm* book = BookForm();
   connections_.Clear();
+  HideShiftHandShare(Stg().EfficiencyGraph);
   book->OnKeyDown = nullptr;
   book->OnKeyPress = nullptr;
   TFormView::HidePage();
@@ -81,6 +83,7 @@ void TStatisticsView::Fill() {
   SetUpKeysGraph(stg.KeysGraph->Plot(), student.DifficultKeys());
   SetUpEfficiencyGraph(stg.EfficiencyGraph->Plot(), student);
   SetUpSpeedGraph(stg.SpeedGraph->Plot(), student, wpm);
+  ShowShiftHandShare(stg.EfficiencyGraph, student.Name);
   for (TGraph* g : {stg.KeysGraph, stg.EfficiencyGraph, stg.SpeedGraph}) g->update();
   stg.HeatMap->SetKeys(
       MakeHeatMap(KeyData(), student.DifficultKeys(), stg.HeatMap->width(), stg.HeatMap->height()));

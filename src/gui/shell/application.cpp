@@ -28,8 +28,13 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     auto* book = dynamic_cast<TBookForm*>(static_cast<QWidget*>(receiver)->window());
     if (book && book->PreviewKeyEvent(static_cast<QKeyEvent*>(event))) return true;
   } else if (type == QEvent::MouseButtonPress && receiver->isWidgetType()) {
-    if (auto* book = dynamic_cast<TBookForm*>(static_cast<QWidget*>(receiver)->window()))
+    if (auto* book = dynamic_cast<TBookForm*>(static_cast<QWidget*>(receiver)->window())) {
       book->UserInput();
+      if (book->RefusePastedInput(*event)) return true;
+    }
+  } else if (type == QEvent::InputMethod && receiver->isWidgetType()) {
+    if (auto* book = dynamic_cast<TBookForm*>(static_cast<QWidget*>(receiver)->window()))
+      if (book->RefusePastedInput(*event)) return true;
   }
   return QApplication::notify(receiver, event);
 }

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 
 #ifdef __GLIBC__
@@ -15,6 +17,7 @@
 #include "core/shell/strings.h"
 #include "gui/shell/artwork.h"
 #include "gui/shell/form_view.h"
+#include "gui/shell/input_witness.h"
 #include "gui/shell/qt_text.h"
 
 namespace tq {
@@ -437,6 +440,7 @@ void TBookForm::closeEvent(QCloseEvent* event) {
 
 bool TBookForm::PreviewKeyEvent(QKeyEvent* event) {
   UserInput();
+  WitnessKeyEvent(*event);
   return event->type() == QEvent::KeyPress ? PreviewKeyDown(event) : PreviewKeyUp(event);
 }
 
@@ -467,6 +471,11 @@ void TBookForm::NoteNumLock(const QKeyEvent& event) {
 
 bool TBookForm::PreviewKeyDown(QKeyEvent* event) {
   NoteNumLock(*event);
+  if (OnPaste && IsPasteKey(*event)) {
+    auto handler = OnPaste;
+    handler();
+    return true;
+  }
   const ShiftState shift = ShiftOf(event->modifiers());
   int key = VirtualKeyOf(*event);
   if (key == kVkTab && shift == kSsCtrl) {
@@ -518,6 +527,19 @@ bool TBookForm::PreviewKeyDown(QKeyEvent* event) {
   }
   if ((key == kVkReturn || key == kVkEscape) && shift == 0) return ClickDialogButton(key);
   return false;
+}
+
+bool TBookForm::RefusePastedInput(const QEvent& event) {
+  if (!OnPaste) return false;
+  bool pasted = false;
+  if (event.type() == QEvent::MouseButtonPress)
+    pasted = static_cast<const QMouseEvent&>(event).button() == Qt::MiddleButton;
+  else if (event.type() == QEvent::InputMethod)
+    pasted = static_cast<const QInputMethodEvent&>(event).commitString().size() > 1;
+  if (!pasted) return false;
+  auto handler = OnPaste;
+  handler();
+  return true;
 }
 
 bool TBookForm::PreviewKeyUp(QKeyEvent* event) {

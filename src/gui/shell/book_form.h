@@ -86,6 +86,13 @@ class TBookForm : public QWidget {
   // next key then comes through OnKeyPress as one character.
   std::function<void(char accent)> OnDeadKey;
   std::function<void(int& key, ShiftState shift)> OnKeyUp;
+  // Pasted input (the clipboard shortcut, a middle click, an input method's
+  // commit of several characters): a page that takes only typed keys
+  // installs this, and the input goes no further.
+  std::function<void()> OnPaste;
+  // A middle click or an input method's commit reached the window; true
+  // when the page refused it as pasted input.
+  bool RefusePastedInput(const QEvent& event);
   // Told after every size change (the settings record the maximised state).
   std::function<void()> OnResize;
 

@@ -7,6 +7,7 @@
 #include "core/exercises/event_line.h"
 #include "core/exercises/study_codes.h"
 #include "core/records/bookmark.h"
+#include "core/records/result_gate.h"
 #include "core/records/user.h"
 #include "study_script.h"
 #include "support/fake_host.h"
@@ -176,6 +177,26 @@ TEST_F(ExerciseRunTest, LessonResultsKeepTheFurthestExercise) {
   bookmark.Exercise = 1;
   text.RunEvent(&bookmark, student_);
   EXPECT_EQ(student_.ChapterExercise[3], 0);
+}
+
+// An exercise whose keys came at machine speed stores no lesson result.
+TEST_F(ExerciseRunTest, AnExerciseNotCountedRecordsNoLessonResult) {
+  TEventLoader text;
+  ASSERT_TRUE(text.Create("event=TEXT;1;NIL"));
+  for (bool machine : {true, false}) {
+    ResultGate().Begin();
+    if (machine)
+      for (uint32_t ms = 0; ms < 40; ms += 2) ResultGate().NoteKey(ms);
+    test::EventScript s;
+    s.HasResults = true;
+    s.Values = {70, 95, 180, 80};
+    events_.scripts.push_back(s);
+    TBookMark bookmark;
+    bookmark.Chapter = 4;
+    bookmark.Exercise = 2;
+    text.RunEvent(&bookmark, student_);
+    EXPECT_EQ(student_.ChapterExercise[4], machine ? 0 : 2) << machine;
+  }
 }
 
 }  // namespace

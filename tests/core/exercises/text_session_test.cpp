@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "core/exercises/analyzer.h"
+#include "core/exercises/event_line.h"
 #include "core/exercises/text_session.h"
 #include "core/records/difficult_keys.h"
+#include "core/records/result_gate.h"
 #include "core/shell/program_settings.h"
 #include "core/shell/strings.h"
 #include "support/temp_dir.h"
@@ -463,6 +465,59 @@ TEST_F(TextSessionTest, ReplayGivesTheFiguresWorkedOutByHand) {
   EXPECT_EQ(r.Tip,
             "The errors you made decreased your efficiency. Your accuracy could improve greatly.");
   EXPECT_EQ(r.StoryPosition, 0);  // the text was finished: a story starts over
+}
+
+// Capitals typed with the Shift of the striking hand are marked under the
+// letter and, above a tenth of the capitals, named by the tip.
+TEST_F(TextSessionTest, ShiftHandSlipsAreMarkedTalliedAndTipped) {
+  test::TempDir dir;
+  test::WriteFile(dir / "k.kbd",
+                  "$version=5\r\nkey;1;10;10;30;30;-;a;A\r\nkey;5;+2;0;0;0;-;j;J\r\n"
+                  "shiftcontrolkey;1;10;+2;50;0;d;1;x\r\nshiftcontrolkey;8;200;0;50;0;d;1;x\r\n");
+  TKeyDataExt keys;
+  ASSERT_EQ(keys.LoadFromFile(dir / "k.kbd"), 1);
+  TextSession session(font, font, keys);
+  TextSessionParams p;
+  p.Text = "Aj Ja Aj Ja Aj Ja";
+  session.Show(p);
+  // Every capital with the left Shift: right for "J", a slip for "A".
+  for (char k : std::string("Aj Ja Aj Ja Aj Ja ")) {
+    const bool capital = k == 'A' || k == 'J';
+    session.KeyPress(k, At(t += 1), capital ? ShiftHeld::Left : ShiftHeld::None);
+  }
+  const auto& words = session.TypingView().Words;
+  ASSERT_GE(words.size(), 2u);
+  EXPECT_TRUE(words[0].Slips[0]);
+  EXPECT_FALSE(words[0].Slips[1]);
+  EXPECT_FALSE(words[1].Slips[0]);
+  EXPECT_EQ(session.TypingView().PlanWord(0).slips.size(), 1u);
+  EXPECT_TRUE(session.TypingView().PlanWord(1).slips.empty());
+  const TextResults r = session.Finish(kEventNext);
+  EXPECT_EQ(r.Shift.Capitals, 6);
+  EXPECT_EQ(r.Shift.Slips, 3);
+  EXPECT_TRUE(r.Counted);
+  EXPECT_EQ(r.Tip, ShiftHandTip(r.Shift));
+}
+
+TEST_F(TextSessionTest, KeysAtMachineSpeedAreShownButNotCounted) {
+  TextSessionParams p;
+  p.Kind = TextKind::Exam;
+  p.Text = "one two three four five six";
+  Show(p);
+  ResultGate().Begin();
+  uint32_t ms = 100;
+  for (char k : std::string("one two three four five six ")) {
+    ResultGate().NoteKey(ms += 2);
+    s.KeyPress(k, At(t += 1));
+  }
+  const TextResults r = s.Finish(kEventNext);
+  EXPECT_TRUE(r.HasResults);
+  EXPECT_FALSE(r.Counted);
+  EXPECT_FALSE(r.ExamPassed);
+  EXPECT_EQ(r.PageResult, kEventCancelled);
+  EXPECT_EQ(r.Tip, Str(kStrNotCounted));
+  EXPECT_EQ(DifficultKeys().TotalCount['o'], 0);  // the per-key counts were dropped
+  ResultGate().Begin();
 }
 
 }  // namespace

@@ -17,12 +17,16 @@
 
 #include "core/exercises/key_data_ext.h"
 #include "core/files/paths.h"
+#include "core/pages/shift_hand_share.h"
+#include "core/records/coaching_file.h"
 #include "core/records/letter_pairs.h"
+#include "core/records/shift_hand_file.h"
 #include "core/records/user.h"
 #include "core/shell/program_settings.h"
 #include "gui/gui_support.h"
 #include "gui/records/report_printer.h"
 #include "gui/records/slow_pairs_list.h"
+#include "gui/render_probe.h"
 #include "gui/shell/book_form.h"
 #include "gui/shell/qt_text.h"
 #include "gui/storage/statistics_stg.h"
@@ -126,6 +130,26 @@ TEST_F(StatisticsPageTest, ShowsProgressGraphsAndGivesTheControlsBack) {
   });
   EXPECT_NE(stg.Panel1->parentWidget(), book->LeftPage);
   EXPECT_NE(stg.PrintBtn->parentWidget(), book->TitleConsole);
+}
+
+// The share of capitals typed with the right Shift, from the student's
+// coaching file, over the efficiency graph while the page is shown.
+TEST_F(StatisticsPageTest, ShiftHandSharesLieOverTheEfficiencyGraph) {
+  Settings().DataPath = dir.path();
+  ASSERT_TRUE(AddShiftHandLesson(CoachingFilePath("Pat"), 1, 10, 5));
+  ASSERT_TRUE(AddShiftHandLesson(CoachingFilePath("Pat"), 3, 10, 10));
+  TStatisticsStg& stg = *StorageForms().StatisticsStg;
+  Run([&](TStatisticsStg& s) {
+    const QImage image = test::RenderOnWhite(*s.EfficiencyGraph);
+    const std::vector<ShiftHandPoint> points =
+        ShiftHandPoints(s.EfficiencyGraph->Plot(), ReadShiftHandLessons(CoachingFilePath("Pat")));
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0].percent, 50);
+    EXPECT_EQ(points[1].lesson, 3);
+    for (const ShiftHandPoint& pt : points)
+      EXPECT_EQ(image.pixelColor(pt.at.x, pt.at.y), QColor(230, 120, 0)) << pt.lesson;
+  });
+  EXPECT_EQ(stg.EfficiencyGraph->findChildren<QWidget*>().size(), 0);
 }
 
 TEST_F(StatisticsPageTest, DisablePrintReportDisablesTheButton) {

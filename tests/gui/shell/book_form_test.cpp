@@ -207,6 +207,34 @@ TEST_F(BookFormTest, PageHandlersConsumeKeysAndGetTypedCharacters) {
   EXPECT_TRUE(typed.empty());  // Alt combinations type nothing
 }
 
+// A page that takes typed keys only is told of pasted input, which goes no
+// further; without such a page the keys travel as before.
+TEST_F(BookFormTest, PastedInputReachesOnlyThePasteHandler) {
+  book->show();
+  auto* sink = new KeySink(book->WidePage);
+  sink->setFocusPolicy(Qt::StrongFocus);
+  book->SetLayout(1);
+  sink->show();
+  sink->setFocus();
+  int pasted = 0;
+  std::string typed;
+  book->OnKeyPress = [&](char& ch) { typed += ch; };
+  book->OnPaste = [&] { ++pasted; };
+  QTest::keyClick(sink, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(sink, Qt::Key_Insert, Qt::ShiftModifier);
+  QTest::sendKeyEvent(QTest::Press, sink, Qt::Key_unknown, QStringLiteral("pasted"),
+                      Qt::NoModifier);
+  QTest::mouseClick(sink, Qt::MiddleButton);
+  QTest::mouseClick(sink, Qt::LeftButton);  // an ordinary click is no paste
+  QTest::keyClick(sink, 'V', Qt::ShiftModifier);
+  EXPECT_EQ(pasted, 4);
+  EXPECT_EQ(typed, "V");
+  book->OnPaste = nullptr;
+  QTest::sendKeyEvent(QTest::Press, sink, Qt::Key_unknown, QStringLiteral("ab"), Qt::NoModifier);
+  EXPECT_EQ(typed, "Vab");
+  EXPECT_EQ(pasted, 4);
+}
+
 TEST_F(BookFormTest, EnterAndEscapeClickTheDialogButtonsOfTheCover) {
   book->show();
   book->SetLayout(0);
