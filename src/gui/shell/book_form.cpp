@@ -196,6 +196,9 @@ void TBookForm::CreateBook() {
   TitleConsole->setGeometry(28, 61, 345, 52);
   Image1 = MakeImage(TitleConsole, "Image1", QRect(0, 0, 345, 52), artwork::TitleRule);
   Title = MakeLabel(TitleConsole, "Title", QPoint(8, 12), PixelFont("Arial", 29, true), Qt::black);
+  // A long title is drawn smaller rather than run into the quill at the
+  // right end of the title rule.
+  Title->SetMaxWidth(kTitleRoom);
 }
 
 void TBookForm::CreateConsole() {

@@ -27,6 +27,8 @@ class TBookForm : public QWidget {
   static constexpr int kBookWidth = 779;
   static constexpr int kBookDesignHeight = 649;
   static constexpr int kBookHeight = 520;  // set at run time
+  // The page title's width, from its left end to just before the quill.
+  static constexpr int kTitleRoom = 304;
 
   // Console button bits of SetButtons.
   static constexpr int kBtnBegin = 1;
