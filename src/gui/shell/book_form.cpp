@@ -407,7 +407,8 @@ void TBookForm::SetConsoleStyle(int style) {
 
 void TBookForm::KeepStill() {
   if (!still_.isNull() || !Book->isVisible()) return;
-  still_ = Book->grab();
+  // The window behind the book too: the book does not paint all of its area.
+  still_ = grab(Book->geometry());
 }
 
 void TBookForm::DropStill() {
