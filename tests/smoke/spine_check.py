@@ -6,7 +6,8 @@ On a wide page the white page spans the whole book, so the columns where the
 two-page spread draws its spine must show the page's white at the rows of
 the typing display and the keyboard. So that a blank or half-drawn window
 cannot pass, the same rows must also show the keyboard (dark key captions
-and edges beside the spine) and the book's cloth cover at its left edge.
+and edges beside the spine) and the book's cloth cover at its left edge. Below the page, the paper's
+bottom edge must run on under the fold without a notch.
 
   spine_check.py SCREENSHOT.png
 
@@ -23,6 +24,8 @@ BOOK_LEFT, BOOK_TOP = 59, 109
 SPINE = (372, 404)
 ROWS = (96, 452)
 KEYBOARD_COLUMNS = (60, 560)
+# The paper's bottom edge below the wide page (the stacked page edges).
+EDGE_ROWS = (516, 519)
 WHITE = (255, 255, 255)
 
 
@@ -81,6 +84,13 @@ def main():
         white = sum(1 for c in column if c == WHITE)
         if white * 5 < len(column):
             faults.append(f"spine column {x - BOOK_LEFT}: {white} of {len(column)} rows page white")
+    # The paper's bottom edge runs on under the fold: no notch of the cover
+    # between the two stacks of page edges.
+    for y in range(BOOK_TOP + EDGE_ROWS[0], BOOK_TOP + EDGE_ROWS[1] + 1):
+        beside = pixel(BOOK_LEFT + SPINE[0] - 4, y)
+        notch = [x for x in spine if sum(abs(a - b) for a, b in zip(pixel(x, y), beside)) > 30]
+        if notch:
+            faults.append(f"bottom edge row {y - BOOK_TOP}: {len(notch)} spine columns differ from the edge beside them")
     if faults:
         print("\n".join(faults))
         return 1

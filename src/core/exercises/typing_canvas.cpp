@@ -62,6 +62,9 @@ void TTypingCanvas::DeleteChar() {
 }
 
 void TTypingCanvas::FinishWord(int kind, int mark) {
+  // Enter on a line that holds nothing yet (the first key of an exercise,
+  // or Enter pressed twice) leaves no empty line behind.
+  if (kind == kEnter && TypedText().empty() && typedEndX_ <= LeftMargin) return;
   Typed().Mark = static_cast<uint8_t>(mark);
   RedrawTyped(2);
   AddWord("");

@@ -142,10 +142,17 @@ void TChapterView::ShowPage() {
   book->OnKeyDown = [this](int& key, ShiftState shift) { KeyDown(key, shift); };
 }
 
+// A lock message after the lesson page stands over its still, taken before
+// any part of the spread goes.
+void TChapterView::CloseView(bool& refuse) {
+  TBookForm* book = BookForm();
+  if (Active() && book) book->KeepStill();
+  TFormView::CloseView(refuse);
+  if (refuse && book) book->DropStill();
+}
+
 void TChapterView::HidePage() {
   TBookForm* book = BookForm();
-  // A lock message after the lesson page stands over its still.
-  book->KeepStill();
   book->OnKeyPress = nullptr;
   book->OnKeyDown = nullptr;
   if (routed_) {
@@ -358,6 +365,9 @@ void TChpContentsView::ShowPage() {
 
 void TChpContentsView::HidePage() {
   TBookForm* book = BookForm();
+  // The list closes first when a row is chosen: the spread's still is
+  // taken while it is all there.
+  book->KeepStill();
   if (TExerciseList* list = List()) {
     Selected = list->Current();
     list->OnDblClick = nullptr;

@@ -25,6 +25,7 @@ class TExerciseList;
 
 class TChapterView : public TFormView {
  public:
+  void CloseView(bool& refuse) override;
   void ShowPage() override;
   void HidePage() override;
 

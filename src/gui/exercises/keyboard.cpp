@@ -3,6 +3,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QRectF>
+#include <QSizeF>
+#include <algorithm>
 
 #include "core/files/ansi.h"
 #include "gui/exercises/exercise_art.h"
@@ -54,14 +57,43 @@ QRect TKeyboard::KeyArea(const TKeyInfoExt& key) {
   return {key.X, key.Y, key.Width + 1, key.Height + 1};
 }
 
-QSize TKeyboard::sizeHint() const {
+QSize TKeyboard::NaturalSize() const {
   QRect all;
   for (const auto& key : keyData_->Keys) all |= KeyArea(*key);
   return all.isEmpty() ? QSize(0, 0) : QSize(all.right() + 1, all.bottom() + 1);
 }
 
+QSize TKeyboard::sizeHint() const {
+  const QSize natural = NaturalSize();
+  if (scale_ == 1.0) return natural;
+  return QSizeF(natural.width() * scale_, natural.height() * scale_).toSize();
+}
+
+QRect TKeyboard::ScaledArea(const TKeyInfoExt& key) const {
+  const QRect area = KeyArea(key);
+  if (scale_ == 1.0) return area;
+  // Smoothed edges reach one pixel further.
+  return QRectF(area.x() * scale_, area.y() * scale_, area.width() * scale_, area.height() * scale_)
+      .toAlignedRect()
+      .adjusted(-1, -1, 1, 1);
+}
+
+void TKeyboard::SetScale(double scale) {
+  scale_ = scale > 0 && scale < 1.0 ? scale : 1.0;
+  resize(sizeHint());
+  updateGeometry();
+  update();
+}
+
+double TKeyboard::ScaleToFit(const QSize& size) const {
+  const QSize natural = NaturalSize();
+  if (natural.isEmpty()) return 1.0;
+  return std::min({1.0, static_cast<double>(size.width()) / natural.width(),
+                   static_cast<double>(size.height()) / natural.height()});
+}
+
 void TKeyboard::UpdateKeys(const std::vector<TKeyInfoExt*>& keys) {
-  for (const TKeyInfoExt* key : keys) update(KeyArea(*key));
+  for (const TKeyInfoExt* key : keys) update(ScaledArea(*key));
 }
 
 void TKeyboard::ShowKeys(std::string_view Next, std::string_view WrongOnes) {
@@ -114,11 +146,17 @@ QPixmap TKeyboard::KeyImage(const std::string& Caption, int Height, int State, i
 void TKeyboard::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const QRegion& region = event->region();
+  if (scale_ != 1.0) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(scale_, scale_);
+  }
   // Ordinary keys first, then the lit hidden keys over them.
   for (bool hiddenPass : {false, true}) {
     for (const auto& key : keyData_->Keys) {
       if (key->Hidden != hiddenPass || (key->Hidden && !key->Lit)) continue;
-      if (!region.intersects(KeyArea(*key))) continue;
+      if (!region.intersects(ScaledArea(*key))) continue;
       p.save();
       const int shift = key->Pressed ? 1 : 0;
       p.translate(key->X + shift, key->Y + shift);

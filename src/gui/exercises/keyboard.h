@@ -63,6 +63,12 @@ class TKeyboard : public QWidget {
   // The layout was loaded anew (its keys are new objects): take the new
   // size and paint everything.
   void LayoutChanged();
+  // Draws the keyboard smaller (a scale below 1) so that it fits a narrow
+  // place; 1 draws every key at the size the layout gives it.
+  void SetScale(double scale);
+  double Scale() const { return scale_; }
+  // The scale at which the whole keyboard fits into the size (at most 1).
+  double ScaleToFit(const QSize& size) const;
 
   // The area a key may cover: its rectangle and one pixel more to the right
   // and below, where it goes when pressed.
@@ -79,6 +85,9 @@ class TKeyboard : public QWidget {
     QFont corner;
   };
   void UpdateKeys(const std::vector<TKeyInfoExt*>& keys);
+  // A key's area as drawn at the scale.
+  QRect ScaledArea(const TKeyInfoExt& key) const;
+  QSize NaturalSize() const;
   void PaintKey(QPainter& p, const TKeyInfoExt& key) const;
   void TakeFonts();
 
@@ -86,6 +95,7 @@ class TKeyboard : public QWidget {
   QPixmap faceTexture_;
   std::string pressedChar_;
   Fonts fonts_;
+  double scale_ = 1.0;
 };
 
 }  // namespace tq

@@ -32,7 +32,7 @@ class TCustomKeyboardEvent : public TCustomTypingEvent {
   static constexpr QPoint kFingersOffset{80, 371};
   // The message of a finished drill covers the drilled keys at the top, not
   // the finger's name under them nor the keyboard.
-  static constexpr QPoint kDrillMessagePlace{146, 2};
+  static constexpr QPoint kDrillMessagePlace{120, 2};
   static constexpr int kLampMargin = 6;
   static constexpr int kLampFrameHeight = 30;
 

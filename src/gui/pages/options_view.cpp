@@ -78,7 +78,7 @@ void TOptionsView::ShowPage() {
   book->Title->SetCaption(ToQString(Str(kStrTabSettings)));
   BorrowChildren(stg.Panel1, book->LeftPage);
   BorrowChildren(stg.Panel2, book->RightPage);
-  BorrowControl(stg.KeybPanel, book->Book);
+  BorrowControl(stg.KeybPanel, book->RightPage);
   stg.KeybPanel->setGeometry(TOptioStg::kKeybPanelPlace);
   stg.KeybPanel->show();
   stg.KeybPanel->raise();
@@ -146,7 +146,7 @@ void TOptionsView::ShowPage() {
                                     [](bool on) { SetSoundsEnabled(on); }));
 
   Keyboard->setParent(stg.KeybPanel);
-  Keyboard->setGeometry(0, 0, stg.KeybPanel->width(), stg.KeybPanel->height());
+  FitKeyboard();
   Keyboard->ClearMarks();
   // Every label in black: the student compares all of them with the real
   // keyboard.
@@ -155,6 +155,19 @@ void TOptionsView::ShowPage() {
   Keyboard->show();
 
   book->OnKeyDown = [this](int& key, ShiftState shift) { KeyDown(key, shift); };
+}
+
+// The keyboard, drawn as large as the panel's place allows, in the middle of
+// the panel; the panel is only as high as the keyboard needs.
+void TOptionsView::FitKeyboard() {
+  TPanel* panel = Stg().KeybPanel;
+  constexpr int pad = TOptioStg::kKeybPanelPadding;
+  const QRect place = TOptioStg::kKeybPanelPlace;
+  Keyboard->SetScale(1.0);
+  Keyboard->SetScale(Keyboard->ScaleToFit(place.size() - QSize(2 * pad, 2 * pad)));
+  const QSize size = Keyboard->sizeHint();
+  panel->setGeometry(place.x(), place.y(), place.width(), size.height() + 2 * pad);
+  Keyboard->setGeometry((place.width() - size.width()) / 2, pad, size.width(), size.height());
 }
 
 void TOptionsView::HidePage() {
@@ -192,6 +205,7 @@ void TOptionsView::LayoutChanged(QWidget* sender) {
   }
   if (Keyboard) {
     Keyboard->LayoutChanged();
+    if (Keyboard->parentWidget() == stg.KeybPanel) FitKeyboard();
     Keyboard->ClearMarks();
     Keyboard->SetAllLearned();
     Keyboard->update();

@@ -40,6 +40,7 @@ class TOptionsView : public TFormView {
   QPointer<TKeyboard> Keyboard;
 
  private:
+  void FitKeyboard();
   TConnections connections_;
 };
 

@@ -40,7 +40,8 @@ void TStatisticsView::ShowPage() {
   stg.Panel1->move(0, 0);
   stg.Panel2->move(0, 0);
   BorrowControl(stg.PrintBtn, book->TitleConsole);
-  stg.PrintBtn->move(250, 10);
+  // On the title rule, clear of the quill at its right end.
+  stg.PrintBtn->move(228, 10);
   stg.PrintBtn->setEnabled(!Settings().DisablePrintReport);
   stg.PrintBtn->raise();
   connections_.Add(

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "core/exercises/event_text.h"
 #include "core/exercises/view_canvas.h"
@@ -44,8 +45,11 @@ class StoryDelegate : public QStyledItemDelegate {
     // A long author is cut short with an ellipsis rather than run into the title.
     const QString shown = QFontMetrics(option.font).elidedText(first, Qt::ElideRight, 98);
     painter->drawText(QRect(option.rect.left() + 3, y, 100, height), Qt::AlignLeft, shown);
-    painter->drawText(QRect(option.rect.left() + 105, y, option.rect.width() - 108, height),
-                      Qt::AlignLeft, second);
+    // So is a title longer than the row.
+    const int titleWidth = option.rect.width() - 108;
+    painter->drawText(
+        QRect(option.rect.left() + 105, y, titleWidth, height), Qt::AlignLeft,
+        QFontMetrics(option.font).elidedText(second, Qt::ElideRight, std::max(titleWidth, 0)));
   }
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QSize s = QStyledItemDelegate::sizeHint(option, index);

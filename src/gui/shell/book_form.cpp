@@ -161,6 +161,8 @@ void TBookForm::CreateBook() {
   wideSheet_ = new TPanel(Book, "WideSheet");
   wideSheet_->setGeometry(8, 61, 763, 454);
   wideSheet_->hide();
+  foldEdge_ = new TImage(Book, "FoldEdge");
+  foldEdge_->hide();
   MenuGuided = MakeImage(Book, "MenuGuided", QRect(28, 18, 113, 43), artwork::LargeTab);
   MenuRevision = MakeImage(Book, "MenuRevision", QRect(141, 18, 114, 43), artwork::LargeTab);
   MenuInfo = MakeImage(Book, "MenuInfo", QRect(255, 18, 129, 43), artwork::LargeTab);
@@ -197,6 +199,9 @@ void TBookForm::CreateBook() {
   TitleConsole->setGeometry(28, 61, 345, 52);
   Image1 = MakeImage(TitleConsole, "Image1", QRect(0, 0, 345, 52), artwork::TitleRule);
   Title = MakeLabel(TitleConsole, "Title", QPoint(8, 12), PixelFont("Arial", 29, true), Qt::black);
+  // A long title is drawn smaller rather than run into the quill at the
+  // right end of the title rule.
+  Title->SetMaxWidth(kTitleRoom);
 }
 
 void TBookForm::CreateConsole() {
@@ -311,7 +316,34 @@ void TBookForm::LoadBookArtwork() {
   // what spans both pages.
   if (!Image4->Picture().isNull())
     for (TPanel* page : {LeftPage, RightPage}) page->SetTransparent();
+  CoverFoldNotch();
   ReleaseFreedMemory();
+}
+
+// Under the wide sheet the paper's bottom edge runs on across the fold: the
+// notch where the two stacks of page edges meet is covered with the edges
+// on either side of it, blended from left to right.
+void TBookForm::CoverFoldNotch() {
+  if (Image4->Picture().isNull()) return;
+  const QRect sheet = wideSheet_->geometry();
+  const QRect fold = PageSeparator->geometry();
+  const QRect area(fold.left() - 1, sheet.bottom() + 1, fold.width() + 2,
+                   Image4->geometry().bottom() - sheet.bottom());
+  const QImage paper = Image4->grab(area.translated(-Image4->pos())).toImage();
+  if (paper.width() < 2 || paper.height() < 1) return;
+  QImage patch(paper.size(), QImage::Format_RGB32);
+  const int last = paper.width() - 1;
+  for (int y = 0; y < paper.height(); ++y) {
+    const QColor a = paper.pixelColor(0, y);
+    const QColor b = paper.pixelColor(last, y);
+    for (int x = 0; x <= last; ++x) {
+      auto mix = [&](int from, int to) { return from + (to - from) * x / last; };
+      patch.setPixelColor(
+          x, y, QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue())));
+    }
+  }
+  foldEdge_->setGeometry(area);
+  foldEdge_->SetPicture(QPixmap::fromImage(patch));
 }
 
 void TBookForm::SetLayout(int mode) {
@@ -328,6 +360,7 @@ void TBookForm::SetLayout(int mode) {
       BookCover->hide();
       WidePage->show();
       wideSheet_->setVisible(!Image4->Picture().isNull());
+      foldEdge_->setVisible(!foldEdge_->Picture().isNull());
       LeftPage->hide();
       RightPage->hide();
       PageSeparator->hide();
@@ -338,6 +371,7 @@ void TBookForm::SetLayout(int mode) {
       BookCover->hide();
       WidePage->hide();
       wideSheet_->hide();
+      foldEdge_->hide();
       LeftPage->show();
       RightPage->show();
       PageSeparator->show();
@@ -375,8 +409,9 @@ void TBookForm::SetConsoleStyle(int style) {
 }
 
 void TBookForm::KeepStill() {
-  if (!Book->isVisible()) return;
-  still_ = Book->grab();
+  if (!still_.isNull() || !Book->isVisible()) return;
+  // The window behind the book too: the book does not paint all of its area.
+  still_ = grab(Book->geometry());
 }
 
 void TBookForm::DropStill() {

@@ -27,6 +27,8 @@ class TBookForm : public QWidget {
   static constexpr int kBookWidth = 779;
   static constexpr int kBookDesignHeight = 649;
   static constexpr int kBookHeight = 520;  // set at run time
+  // The page title's width, from its left end to just before the quill.
+  static constexpr int kTitleRoom = 304;
 
   // Console button bits of SetButtons.
   static constexpr int kBtnBegin = 1;
@@ -50,7 +52,9 @@ class TBookForm : public QWidget {
   void RaiseStudyingTab();
   // A still of the book's pages as they are now, kept while the page is
   // taken down and the next one is not yet up; a message shown in between
-  // stands over the still instead of an empty book.
+  // stands over the still instead of an empty book. The first still since
+  // the last page went up is kept: the parts of a page that close one after
+  // the other do not replace it with a half-empty book.
   void KeepStill();
   void DropStill();
   // Shows the kept still (if any) in front of the book, or hides it.
@@ -179,6 +183,7 @@ class TBookForm : public QWidget {
   void StopCaretBlink();
 
   void LoadBookArtwork();
+  void CoverFoldNotch();
   // A keypad key that arrives as a cursor key means Num Lock is off: the
   // book says so until a keypad figure arrives.
   void NoteNumLock(const QKeyEvent& event);
@@ -190,6 +195,7 @@ class TBookForm : public QWidget {
   TImage* stillImage_ = nullptr;
   TLabel* numLockLabel_ = nullptr;
   TPanel* wideSheet_ = nullptr;
+  TImage* foldEdge_ = nullptr;
   QTimer* blinkTimer_;
   int caretFlashTime_;
 };

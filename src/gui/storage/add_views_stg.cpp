@@ -54,12 +54,12 @@ TAddViewsStg::TAddViewsStg() : TStorageForm("AddViewsStg") {
   NoteLbl = MakeLabel(WizardL, "NoteLbl", QPoint(20, 384), PixelFont("Arial", 12), kGrey,
                       kStrProfileNote);
 
-  PreviewLbl = MakeLabel(WizardR, "PreviewLbl", QPoint(25, 14), PixelFont("Arial", 15, true), kInk,
+  PreviewLbl = MakeLabel(WizardR, "PreviewLbl", QPoint(19, 14), PixelFont("Arial", 15, true), kInk,
                          kStrProfilePreview);
   Preview = new ViewCanvasWidget(WizardR);
   Preview->setObjectName(QStringLiteral("Preview"));
   // The preview ends above the button console in the corner of the page.
-  Preview->setGeometry(25, 37, 300, 300);
+  Preview->setGeometry(16, 37, 316, 300);
   Preview->setFont(PointFont("Arial", 10));
   Preview->SetFontColor(0x808080);
   Preview->Canvas().SetCursorMode(TViewCanvas::kNoCursor);

@@ -2,7 +2,7 @@
 // TOptioStg: the controls of the Settings tab. The left page's groups
 // (sounds, lesson duration, fonts) sit on Panel1, the right page's
 // (general settings, keyboard) on Panel2; KeybPanel holds the on-screen
-// keyboard below both pages. Each lockable group has a hidden "Locked"
+// keyboard on the right page, under the keyboard group. Each lockable group has a hidden "Locked"
 // label.
 
 #include <QCheckBox>
@@ -17,8 +17,12 @@ class TOptioStg : public TStorageForm {
  public:
   TOptioStg();
 
-  // Where the keyboard panel goes on the book, below both pages.
-  static constexpr QRect kKeybPanelPlace{132, 330, 502, 170};
+  // Where the keyboard panel goes on the right page, below the keyboard
+  // group; the keyboard is drawn smaller to fit it, and the panel's height
+  // then shrinks to the keyboard's.
+  static constexpr QRect kKeybPanelPlace{8, 254, 322, 166};
+  // The panel's green around the keyboard.
+  static constexpr int kKeybPanelPadding = 4;
 
   TPanel* Panel1;
   TPanel* Panel2;

@@ -65,7 +65,7 @@ TStatisticsStg::TStatisticsStg() : TStorageForm("StatisticsStg") {
   PrintBtn = new QPushButton(ToQString(Str(kStrStatPrint)), this);
   PrintBtn->setObjectName(QStringLiteral("PrintBtn"));
   PrintBtn->setFont(PixelFont("Arial", 12));
-  PrintBtn->setGeometry(250, 10, 80, 26);
+  PrintBtn->setGeometry(228, 10, 80, 26);
   PrintBtn->setFocusPolicy(Qt::NoFocus);
 
   // The title bar covers the top of the left page.

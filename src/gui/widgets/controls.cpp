@@ -131,6 +131,7 @@ void TLabel::SetFontColor(const QColor& color) {
 
 void TLabel::SetLabelFont(const QFont& f) {
   setFont(f);
+  fullFont_ = f;
   AdjustSize();
   update();
 }
@@ -148,6 +149,39 @@ void TLabel::SetWordWrap(bool wrap) {
 void TLabel::SetAutoSize(bool autoSize) {
   autoSize_ = autoSize;
   AdjustSize();
+}
+
+void TLabel::SetMaxWidth(int width) {
+  if (maxWidth_ == 0) fullFont_ = font();
+  maxWidth_ = std::max(width, 0);
+  if (maxWidth_ == 0) setFont(fullFont_);
+  AdjustSize();
+  update();
+}
+
+QString TLabel::Fitted() {
+  baselineDrop_ = 0;
+  shown_.clear();
+  if (maxWidth_ <= 0) return caption_;
+  QFont f = fullFont_;
+  const int full = fullFont_.pixelSize();
+  const QFontMetrics fullMetrics(fullFont_);
+  auto width = [&](const QFont& font) {
+    return QFontMetrics(font)
+        .boundingRect(QRect(0, 0, 4000, 4000), Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic,
+                      caption_)
+        .width();
+  };
+  if (full > 0)
+    for (int size = full; size >= full * 2 / 3; --size) {
+      f.setPixelSize(size);
+      if (width(f) <= maxWidth_) break;
+    }
+  setFont(f);
+  baselineDrop_ = fullMetrics.ascent() - fontMetrics().ascent();
+  if (width(f) <= maxWidth_) return caption_;
+  shown_ = fontMetrics().elidedText(caption_, Qt::ElideRight, maxWidth_, Qt::TextShowMnemonic);
+  return shown_;
 }
 
 void TLabel::SetTransparent(bool transparent) {
@@ -177,10 +211,11 @@ void TLabel::AdjustSize() {
     return;
   }
   sizeDirty_ = false;
+  const QString text = Fitted();
   QRect r = fontMetrics().boundingRect(
       QRect(0, 0, 4000, 4000), TextFlags() & ~Qt::AlignCenter & ~Qt::AlignRight & ~Qt::AlignBottom,
-      caption_);
-  resize(std::max(r.width(), 1), std::max(r.height(), fontMetrics().height()));
+      text);
+  resize(std::max(r.width(), 1), std::max(r.height(), fontMetrics().height()) + baselineDrop_);
 }
 
 void TLabel::showEvent(QShowEvent* event) {
@@ -191,12 +226,14 @@ void TLabel::showEvent(QShowEvent* event) {
 void TLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (!transparent_) p.fillRect(rect(), background_);
+  const QString& text = shown_.isEmpty() ? caption_ : shown_;
+  const QRect area = rect().adjusted(0, baselineDrop_, 0, 0);
   if (shadow_) {
     p.setPen(QColor(0, 0, 0, 110));
-    p.drawText(rect().translated(1, 1), TextFlags(), caption_);
+    p.drawText(area.translated(1, 1), TextFlags(), text);
   }
   p.setPen(color_);
-  p.drawText(rect(), TextFlags(), caption_);
+  p.drawText(area, TextFlags(), text);
 }
 
 void TLabel::mouseReleaseEvent(QMouseEvent* event) {

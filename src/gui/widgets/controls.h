@@ -75,6 +75,10 @@ class TLabel : public QWidget {
   void SetWordWrap(bool wrap);
   // Auto-sized labels take the size of their caption.
   void SetAutoSize(bool autoSize);
+  // An auto-sized label with a room (0: none) draws a caption that would be
+  // wider in a smaller font, down to two thirds of its own, on the same
+  // baseline; what still does not fit is cut short with an ellipsis.
+  void SetMaxWidth(int width);
   // A transparent label paints no background.
   void SetTransparent(bool transparent);
   void SetBackground(const QColor& color);
@@ -95,6 +99,13 @@ class TLabel : public QWidget {
   void AdjustSize();
   bool sizeDirty_ = false;
   int TextFlags() const;
+  // The caption as drawn: shrunk or cut short to the room.
+  QString Fitted();
+
+  QFont fullFont_;
+  int maxWidth_ = 0;
+  int baselineDrop_ = 0;  // how far a smaller font moves the text down
+  QString shown_;         // the caption as drawn when it was cut short
 
   QString caption_;
   QColor color_ = Qt::black;

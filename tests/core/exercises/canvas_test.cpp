@@ -282,6 +282,29 @@ TEST_F(TypingCanvasTest, LongWordsBreakAndShortOnesMoveWhole) {
   }
 }
 
+TEST_F(TypingCanvasTest, EnterOnALineWithNothingOnItAddsNoLine) {
+  struct Case {
+    std::string keys;  // letters typed; '\n' Enter, ' ' a blank
+    int caretLine;
+  };
+  const Case cases[] = {
+      {"\n", 1}, {"\n\nab", 1}, {"ab\n", 2}, {"ab\n\n\n", 2}, {"ab \n", 2}, {" \n", 2},
+  };
+  for (const Case& c : cases) {
+    TTypingCanvas canvas(m);
+    canvas.SetClientSize(206, 200);
+    for (char ch : c.keys) {
+      if (ch == '\n')
+        canvas.FinishWord(TTypingCanvas::kEnter, 0);
+      else if (ch == ' ')
+        canvas.FinishWord(TTypingCanvas::kBlank, 0);
+      else
+        canvas.TypeChar(ch);
+    }
+    EXPECT_EQ(canvas.CaretY(), canvas.LineTop(c.caretLine)) << "keys \"" << c.keys << '"';
+  }
+}
+
 TEST_F(TypingCanvasTest, AFullDisplayScrollsByOneLine) {
   t.SetClientSize(206, 58);  // three lines
   for (std::string w : {"l1", "l2", "l3"}) {

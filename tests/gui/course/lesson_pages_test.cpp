@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -16,6 +18,7 @@
 #include "gui/course/chapter_views.h"
 #include "gui/gui_support.h"
 #include "gui/shell/book_form.h"
+#include "gui/shell/qt_host.h"
 #include "gui/shell/sounds.h"
 #include "gui/storage/chapter_stgs.h"
 #include "gui/storage/storage_forms.h"
@@ -248,6 +251,35 @@ TEST_F(LessonPagesTest, RowsShowTheLessonAndItsDoneExercises) {
   // The spread gave every control back.
   EXPECT_EQ(list->parentWidget(), stg.Panel3);
   EXPECT_EQ(book->ButtonSet(), 0);
+}
+
+TEST_F(LessonPagesTest, LockMessageStandsOverAStillOfTheLessonPage) {
+  auto lesson = Lesson(3);
+  book->show();
+  TExerciseList* list = StorageForms().ChapterStgs->ExerciseList;
+  QPoint row;
+  QImage spread;
+  RunSpread(*lesson, 1, nullptr, [&] {
+    row = list->mapTo(book->Book, list->RowRect(2).center());
+    spread = book->Book->grab().toImage();
+  });
+  ASSERT_FALSE(spread.isNull());
+  // The message box, as the program shows it, over the page just closed.
+  QtHost qt;
+  qt.SetParentWindow(book.get());
+  SetHost(&qt);
+  QImage during;
+  QTimer::singleShot(50, [&] {
+    during = book->Book->grab().toImage();
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  qt.ShowMessage(MessageKind::Warning, "Lesson locked", "Pass the exam first.");
+  host.Install();
+  const QImage after = book->Book->grab().toImage();
+  ASSERT_FALSE(during.isNull());
+  // Under the message the list's row is still drawn; after OK the still is gone.
+  EXPECT_EQ(during.pixel(row), spread.pixel(row));
+  EXPECT_NE(after.pixel(row), spread.pixel(row));
 }
 
 TEST_F(LessonPagesTest, ChangePicturesFollowTheirThresholds) {

@@ -286,5 +286,35 @@ TEST_F(KeyboardWidgetTest, RepaintsOnlyTheChangedKeys) {
   EXPECT_FALSE(recorder.painted.isEmpty());
 }
 
+// Drawn smaller to fit a narrow place: the whole picture shrinks, a lit key
+// is green where its scaled face lies, and lighting it repaints that place.
+TEST_F(KeyboardWidgetTest, ScaledKeyboardFitsItsPlace) {
+  QWidget page;
+  page.resize(300, 200);
+  TKeyboard* shown = new TKeyboard(&page, &layout);
+  EXPECT_DOUBLE_EQ(shown->ScaleToFit(QSize(302, 400)), 1.0);
+  const double scale = shown->ScaleToFit(QSize(75, 400));  // half the 151 pixels, rounded down
+  EXPECT_NEAR(scale, 75.0 / 151, 1e-9);
+  shown->SetScale(scale);
+  EXPECT_LE(shown->width(), 75);
+  EXPECT_LE(shown->height(), 37);
+  page.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+  Flush();
+  test::PaintRecorder recorder(shown);
+  shown->ShowKeys("j", "");
+  Flush();
+  const QRect scaledJ(kJ.x / 2 - 1, kJ.y / 2 - 1, kJ.w / 2 + 3, kJ.h / 2 + 3);
+  EXPECT_TRUE(recorder.painted.intersects(scaledJ));
+  EXPECT_TRUE(recorder.painted.subtracted(scaledJ.adjusted(-1, -1, 1, 1)).isEmpty());
+  const QImage image = RenderOnWhite(*shown);
+  const QPoint face(static_cast<int>(kJ.Face().x() * scale),
+                    static_cast<int>(kJ.Face().y() * scale));
+  EXPECT_PIXEL(image, face.x(), face.y(), kLitFaceColor);
+  // Back at full size it takes the size of its keys again.
+  shown->SetScale(1.0);
+  EXPECT_EQ(shown->size(), QSize(151, 73));
+}
+
 }  // namespace
 }  // namespace tq

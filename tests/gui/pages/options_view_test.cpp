@@ -148,7 +148,11 @@ TEST_F(OptionsPageTest, ShowsTheDetectedLayoutAndTheStoredChoices) {
       EXPECT_TRUE(lock->isHidden()) << lock->objectName().toStdString();
     ASSERT_TRUE(view.Keyboard);
     EXPECT_FALSE(view.Keyboard->isHidden());
-    EXPECT_EQ(stg.KeybPanel->parentWidget(), book->Book);
+    // The keyboard stays on the right page, drawn smaller to fit it.
+    EXPECT_EQ(stg.KeybPanel->parentWidget(), book->RightPage);
+    EXPECT_LT(view.Keyboard->Scale(), 1.0);
+    EXPECT_TRUE(book->RightPage->rect().contains(stg.KeybPanel->geometry()));
+    EXPECT_TRUE(stg.KeybPanel->rect().contains(view.Keyboard->geometry()));
     EXPECT_FALSE(GermanKeyboardShown());
   });
   // Everything went back to the storage form.

@@ -176,6 +176,8 @@ TEST_F(ProfilePageTest, PreviewListsTheLessonsInAFontForTheirNumber) {
       text = stg.Preview->Canvas().Text();
       points = stg.Preview->font().pointSize();
       EXPECT_EQ(stg.Preview->parentWidget(), BookForm()->RightPage);
+      // Every lesson's whole title shows: nothing is left for a next page.
+      EXPECT_FALSE(stg.Preview->Canvas().HasNextPage());
     });
     TUser scratch("", true);
     TContents outline;
