@@ -47,7 +47,8 @@ class WheelPager : public QObject {
 // Milliseconds of one clock tick (1/100000 day).
 constexpr double kMsPerTick = 86400000.0 / kTicksPerDay;
 
-constexpr QRect kPasteNoticeBox(50, 20, 500, 250);
+// Over the text, as wide as the typing display under it.
+constexpr QRect kPasteNoticeBox(50, 20, TEventPageStg::kScreen1Width, 250);
 
 constexpr int kCoursePageButtons = TBookForm::kBtnNext | TBookForm::kBtnCancel;
 
