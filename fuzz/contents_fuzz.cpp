@@ -10,7 +10,7 @@
 #include "fuzz_support.h"
 
 TQ_FUZZ_TARGET(contents) {
-  const std::string path = tq::fuzz::WriteInput("input.cnt", data, size);
+  const std::string path = tq::fuzz::HoldInput("input.cnt", data, size);
   tq::TUser student("VISITOR", true);
   tq::TContents contents;
   contents.Create(path, student);

@@ -8,7 +8,7 @@
 #include "fuzz_support.h"
 
 TQ_FUZZ_TARGET(data_file) {
-  const std::string path = tq::fuzz::WriteInput("input.kls", data, size);
+  const std::string path = tq::fuzz::HoldInput("input.kls", data, size);
   {
     tq::TTextFile file;
     if (file.Open(path, 1) == tq::kFileGood) {

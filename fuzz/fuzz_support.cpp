@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
 
+#include "core/files/held_files.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
@@ -49,13 +51,27 @@ const std::string& Scratch() {
   return dir;
 }
 
-std::string WriteInput(const std::string& name, const uint8_t* data, std::size_t size) {
+std::string HoldInput(const std::string& name, const uint8_t* data, std::size_t size) {
   const std::string path = Scratch() + name;
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) std::abort();
-  if (size > 0 && std::fwrite(data, 1, size, f) != size) std::abort();
-  std::fclose(f);
+  HoldFile(path, size > 0 ? std::string_view(reinterpret_cast<const char*>(data), size)
+                          : std::string_view());
   return path;
+}
+
+std::pair<std::string, std::string> HoldInputPair(const std::string& first,
+                                                  const std::string& second, const uint8_t* data,
+                                                  std::size_t size) {
+  const std::string_view all =
+      size > 0 ? std::string_view(reinterpret_cast<const char*>(data), size) : std::string_view();
+  const std::size_t mark = all.find(kSecondFileMark);
+  const std::string_view one = all.substr(0, mark);
+  const std::string_view two = mark == std::string_view::npos
+                                   ? std::string_view()
+                                   : all.substr(mark + sizeof kSecondFileMark - 1);
+  const std::string firstPath = Scratch() + first, secondPath = Scratch() + second;
+  HoldFile(firstPath, one);
+  HoldFile(secondPath, two);
+  return {firstPath, secondPath};
 }
 
 }  // namespace tq::fuzz

@@ -8,7 +8,7 @@
 #include "fuzz_support.h"
 
 TQ_FUZZ_TARGET(ini_file) {
-  const std::string path = tq::fuzz::WriteInput("input.ini", data, size);
+  const std::string path = tq::fuzz::HoldInput("input.ini", data, size);
   tq::TIniFile ini(path);
   for (const char* section : {"General Settings", "Common Settings", "Keyboard Layouts"}) {
     for (const std::string& key : ini.ReadSection(section)) ini.ReadString(section, key);

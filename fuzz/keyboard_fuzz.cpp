@@ -8,7 +8,7 @@
 #include "fuzz_support.h"
 
 TQ_FUZZ_TARGET(keyboard) {
-  const std::string path = tq::fuzz::WriteInput("input.kbd", data, size);
+  const std::string path = tq::fuzz::HoldInput("input.kbd", data, size);
   tq::TKeyDataExt keys;
   if (keys.LoadFromFile(path) != tq::kFileGood) return 0;
   for (int c = 0; c < 256; ++c) {

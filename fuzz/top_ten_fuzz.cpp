@@ -7,7 +7,7 @@
 #include "fuzz_support.h"
 
 TQ_FUZZ_TARGET(top_ten) {
-  tq::fuzz::WriteInput("FUZZ.klt", data, size);
+  tq::fuzz::HoldInput("FUZZ.klt", data, size);
   tq::TtopTen table;
   table.LoadTable("FUZZ");
   table.GetLines(0);

@@ -2,16 +2,16 @@
 // conversion of a base of the previous version.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
+#include "core/files/held_files.h"
 #include "core/records/user.h"
 #include "fuzz_support.h"
 
 TQ_FUZZ_TARGET(userbase) {
   const std::string& dir = tq::fuzz::Scratch();
-  std::remove((dir + tq::TUser::kOldUserbaseName).c_str());
-  tq::fuzz::WriteInput(tq::TUser::kUserbaseName, data, size);
+  tq::ReleaseHeldFile(dir + tq::TUser::kOldUserbaseName);
+  tq::fuzz::HoldInput(tq::TUser::kUserbaseName, data, size);
   if (auto names = tq::TUser::GetUserList()) {
     if (!names->empty()) {
       if (auto user = tq::TUser::FindUser(names->front())) {

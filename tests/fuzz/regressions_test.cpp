@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/files/held_files.h"
 #include "core/shell/errors.h"
 #include "core/shell/host.h"
 #include "core/shell/program_settings.h"
@@ -21,6 +22,8 @@ int FuzzInput_contents(const uint8_t* data, std::size_t size);
 int FuzzInput_keyboard(const uint8_t* data, std::size_t size);
 int FuzzInput_userbase(const uint8_t* data, std::size_t size);
 int FuzzInput_top_ten(const uint8_t* data, std::size_t size);
+int FuzzInput_review(const uint8_t* data, std::size_t size);
+int FuzzInput_story(const uint8_t* data, std::size_t size);
 
 namespace tq {
 namespace {
@@ -54,6 +57,8 @@ TEST(FuzzRegressions, KeptInputsAndShippedFilesReadWithoutFault) {
       {"keyboard", FuzzInput_keyboard, {".kbd"}},
       {"userbase", FuzzInput_userbase, {".org"}},
       {"top_ten", FuzzInput_top_ten, {}},
+      {"review", FuzzInput_review, {".hdr"}},
+      {"story", FuzzInput_story, {".exm"}},
   };
   Host& host = GetHost();
   const std::string dataPath = Settings().DataPath;
@@ -74,6 +79,7 @@ TEST(FuzzRegressions, KeptInputsAndShippedFilesReadWithoutFault) {
       EXPECT_GT(ran, 0);
     }
   }
+  ReleaseHeldFiles();
   SetHost(&host);
   Settings().DataPath = dataPath;
   SetErrorLogPath(errorLog);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/files/ansi.h"
+#include "core/files/held_files.h"
 #include "core/files/paths.h"
 #include "core/shell/strings.h"
 
@@ -31,6 +32,11 @@ bool LooksBinary(std::string_view bytes) {
 }  // namespace
 
 StoryFileKind CheckStoryFile(std::string_view path) {
+  if (const std::string* held = HeldFile(path)) {
+    if (static_cast<int64_t>(held->size()) > kStoryMaxBytes) return StoryFileKind::TooLarge;
+    return LooksBinary(std::string_view(*held).substr(0, kSniffBytes)) ? StoryFileKind::Binary
+                                                                       : StoryFileKind::Text;
+  }
   const std::string name = ResolveExisting(path);
   struct stat st {};
   if (::stat(name.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return StoryFileKind::Missing;

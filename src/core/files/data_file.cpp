@@ -7,14 +7,18 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "core/files/ansi.h"
+#include "core/files/held_files.h"
 #include "core/files/paths.h"
 
 namespace tq {
 namespace {
 
 constexpr int64_t kReadAhead = 64 * 1024;
+// The handle of a held file: open, but no descriptor.
+constexpr int kHeldHandle = std::numeric_limits<int>::max();
 
 void Unscramble(std::string& s) {
   for (char& c : s)
@@ -117,13 +121,54 @@ void ReplayJournal(const std::string& path) {
 
 TFile::~TFile() {
   FlushPending();
-  if (Handle >= 0) ::close(Handle);
+  if (Handle >= 0) CloseHandle();
+}
+
+bool TFile::CloseHandle() {
+  if (held_) {
+    held_ = nullptr;
+    return true;
+  }
+  return ::close(Handle) == 0;
+}
+
+int64_t TFile::ReadRaw(int64_t pos, char* buf, int64_t n) {
+  if (held_) {
+    const int64_t avail = std::min<int64_t>(n, static_cast<int64_t>(held_->size()) - pos);
+    if (avail <= 0) return 0;
+    std::memcpy(buf, held_->data() + pos, static_cast<std::size_t>(avail));
+    return avail;
+  }
+  ssize_t got;
+  do {
+    got = ::pread(Handle, buf, static_cast<size_t>(n), pos);
+  } while (got < 0 && errno == EINTR);
+  return got;
+}
+
+bool TFile::WriteRaw(int64_t pos, const char* buf, int64_t n) {
+  if (!held_) return WriteAll(Handle, pos, buf, n);
+  const auto end = static_cast<std::size_t>(pos + n);
+  if (held_->size() < end) held_->resize(end, '\0');
+  std::memcpy(held_->data() + pos, buf, static_cast<std::size_t>(n));
+  return true;
 }
 
 int TFile::OpenHandle(std::string_view name, int flags, int lockKind, bool mustExist) {
   FileName = ShortStr(name);
   FileSize = -1;
   Position = -1;
+  if (std::string* held = HeldFile(name)) {
+    if (flags & O_CREAT) held->clear();
+    held_ = held;
+    Handle = kHeldHandle;
+    FileSize = static_cast<int64_t>(held->size());
+    Position = 0;
+    pending_.clear();
+    cache_.clear();
+    cacheStart_ = -1;
+    return Status = kFileGood;
+  }
   std::string path = mustExist ? ResolveExisting(name) : NativePath(name);
   if (mustExist) {
     struct stat st;
@@ -155,7 +200,7 @@ bool TFile::FlushPending() {
   if (pending_.empty() || Handle < 0) return true;
   // Without a journal (a folder that cannot be written) the write goes on.
   const bool journaled = !journal_.empty() && WriteJournal(journal_, pendingStart_, pending_);
-  bool ok = WriteAll(Handle, pendingStart_, pending_.data(), static_cast<int64_t>(pending_.size()));
+  bool ok = WriteRaw(pendingStart_, pending_.data(), static_cast<int64_t>(pending_.size()));
   if (journaled) ::unlink(journal_.c_str());
   pending_.clear();
   return ok;
@@ -164,11 +209,9 @@ bool TFile::FlushPending() {
 int64_t TFile::ReadAt(int64_t pos, char* buf, int64_t n) {
   if (cacheStart_ < 0 || pos < cacheStart_ ||
       pos + n > cacheStart_ + static_cast<int64_t>(cache_.size())) {
-    cache_.resize(static_cast<size_t>(std::max(kReadAhead, n)));
-    ssize_t got;
-    do {
-      got = ::pread(Handle, cache_.data(), cache_.size(), pos);
-    } while (got < 0 && errno == EINTR);
+    // Ahead as far as the file goes, never more than kReadAhead.
+    cache_.resize(static_cast<size_t>(std::max(n, std::min(kReadAhead, FileSize - pos))));
+    const int64_t got = ReadRaw(pos, cache_.data(), static_cast<int64_t>(cache_.size()));
     if (got < 0) {
       cache_.clear();
       cacheStart_ = -1;
@@ -187,11 +230,11 @@ int64_t TFile::ReadAt(int64_t pos, char* buf, int64_t n) {
 int TFile::Close() {
   bool flushed = FlushPending();
   if (Status != kFileClosed && Status != kFileOpenFailed) {
-    bool closed = Handle < 0 || ::close(Handle) == 0;
+    bool closed = Handle < 0 || CloseHandle();
     Handle = -1;
     Status = closed && flushed ? kFileClosed : kFileCloseFailed;
   } else if (Handle >= 0) {
-    ::close(Handle);
+    CloseHandle();
     Handle = -1;
   }
   return Status;
@@ -293,8 +336,8 @@ int TTextFile::ReadAll(std::string& buffer) {
   buffer.resize(static_cast<std::size_t>(FileSize - Position));
   int64_t done = 0;
   while (done < static_cast<int64_t>(buffer.size())) {
-    ssize_t got = ::pread(Handle, buffer.data() + done, buffer.size() - done, Position + done);
-    if (got < 0 && errno == EINTR) continue;
+    const int64_t got =
+        ReadRaw(Position + done, buffer.data() + done, static_cast<int64_t>(buffer.size()) - done);
     if (got < 0) {
       buffer.clear();
       return Status = kFileReadError;
@@ -313,7 +356,7 @@ int TTextFile::WriteLine(std::string_view text) {
   std::string out(text);
   out += "\r\n";
   cacheStart_ = -1;
-  if (!WriteAll(Handle, Position, out.data(), static_cast<int64_t>(out.size())))
+  if (!WriteRaw(Position, out.data(), static_cast<int64_t>(out.size())))
     return Status = kFileWriteError;
   Position += static_cast<int64_t>(out.size());
   FileSize = std::max(FileSize, Position);
@@ -332,9 +375,10 @@ int TRecFile::Open(std::string_view name, int mode, int share) {
   if (mode != 1 && mode != 2) return Status = kFileOpenFailed;
   // A write a killed program left unfinished is finished first.
   const std::string path = ResolveExisting(name);
-  if (lock != 0) ReplayJournal(path);
+  const bool held = HeldFile(path) != nullptr;
+  if (lock != 0 && !held) ReplayJournal(path);
   const int result = OpenHandle(name, flags, lock, true);
-  if (result == kFileGood && lock == 2) journal_ = path + ".jnl";
+  if (result == kFileGood && lock == 2 && !held) journal_ = path + ".jnl";
   return result;
 }
 
@@ -343,8 +387,7 @@ int TRecFile::ReadBytes(char* buf, int64_t n) {
   if (!FlushPending()) return Status = kFileWriteError;
   int64_t done = 0;
   while (done < n) {
-    ssize_t got = ::pread(Handle, buf + done, static_cast<size_t>(n - done), Position + done);
-    if (got < 0 && errno == EINTR) continue;
+    const int64_t got = ReadRaw(Position + done, buf + done, n - done);
     if (got < 0) return Status = kFileReadError;
     if (got == 0) break;
     done += got;

@@ -74,12 +74,19 @@ class TFile {
   bool FlushPending();
   // Reads up to n bytes at Position without moving it; -1 on a platform failure.
   int64_t ReadAt(int64_t pos, char* buf, int64_t n);
+  // The file's own reads and writes, from the disk or from a held file
+  // (held_files.h): up to n bytes at pos (-1 on a failure), all n bytes at
+  // pos, and closing the handle.
+  int64_t ReadRaw(int64_t pos, char* buf, int64_t n);
+  bool WriteRaw(int64_t pos, const char* buf, int64_t n);
+  bool CloseHandle();
 
   std::string pending_;       // bytes written but not yet on disk
   int64_t pendingStart_ = 0;  // their file position
   std::string cache_;         // read-ahead of text lines
   int64_t cacheStart_ = -1;
-  std::string journal_;  // record files written under an exclusive lock: the journal's path
+  std::string journal_;          // record files written under an exclusive lock: the journal's path
+  std::string* held_ = nullptr;  // the bytes of a held file, which has no descriptor
 };
 
 class TTextFile : public TFile {

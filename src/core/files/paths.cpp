@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "core/files/ansi.h"
+#include "core/files/held_files.h"
 
 namespace tq {
 namespace fs = std::filesystem;
@@ -37,7 +38,7 @@ bool IsSeparator(char c) {
 
 std::string ResolveExisting(std::string_view path) {
   std::string native = NativePath(path);
-  if (native.empty() || Exists(native)) return native;
+  if (native.empty() || HeldFile(native) || Exists(native)) return native;
   std::size_t slash = native.find_last_of('/');
   std::string dir = slash == std::string::npos ? "." : native.substr(0, slash);
   if (dir.empty()) dir = "/";
@@ -58,6 +59,7 @@ std::string ResolveExisting(std::string_view path) {
 }
 
 bool FileExists(std::string_view path) {
+  if (HeldFile(path)) return true;
   struct stat st;
   return ::stat(ResolveExisting(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
@@ -102,7 +104,13 @@ bool SameContents(const std::string& a, const std::string& b) {
 
 bool MoveFileTo(std::string_view from, std::string_view to) {
   std::string target = NativePath(to);
-  if (Exists(target)) return false;  // a move never replaces a file
+  if (Exists(target) || HeldFile(target)) return false;  // a move never replaces a file
+  if (const std::string* held = HeldFile(from)) {
+    const std::string bytes = *held;
+    ReleaseHeldFile(from);
+    HoldFile(target, bytes);
+    return true;
+  }
   const std::string source = ResolveExisting(from);
   std::error_code ec;
   fs::rename(source, target, ec);
@@ -121,6 +129,7 @@ bool MoveFileTo(std::string_view from, std::string_view to) {
 }
 
 bool DeleteFileAt(std::string_view path) {
+  if (ReleaseHeldFile(path)) return true;
   return ::unlink(ResolveExisting(path).c_str()) == 0;
 }
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "core/files/ansi.h"
+#include "core/files/held_files.h"
 #include "core/files/paths.h"
 
 namespace tq {
@@ -42,7 +43,9 @@ void TIniFile::Reload() {
   lines_.clear();
   if (!FileExists(path_)) return;  // missing, or not a file: reads as empty
   std::string all;
-  if (std::FILE* f = std::fopen(ResolveExisting(path_).c_str(), "rb")) {
+  if (const std::string* held = HeldFile(path_))
+    all = *held;
+  else if (std::FILE* f = std::fopen(ResolveExisting(path_).c_str(), "rb")) {
     char buf[8192];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) all.append(buf, n);
@@ -147,6 +150,10 @@ bool TIniFile::WriteSection(std::string_view section,
 bool TIniFile::Save() const {
   std::string out;
   for (const Line& l : lines_) out += l.text + "\r\n";
+  if (std::string* held = HeldFile(path_)) {
+    *held = out;
+    return true;
+  }
   std::string path = ResolveExisting(path_);
   // Write a sibling file and rename it over the old one, so a full disk or a
   // crash never leaves half a settings file.
