@@ -13,12 +13,6 @@ set -euo pipefail
 source "$(dirname "$0")/xvfb_lib"
 trap cleanup EXIT
 
-fail() {
-  echo "smoke installed_program: $*" >&2
-  [ -n "${WORK_DIR:-}" ] && [ -f "$WORK_DIR/app.log" ] && sed 's/^/  app: /' "$WORK_DIR/app.log" >&2
-  exit 1
-}
-
 WORK_DIR="$(mktemp -d /tmp/tapquill-installed.XXXXXX)"
 chmod 755 "$WORK_DIR"
 ROOT="$WORK_DIR/root"

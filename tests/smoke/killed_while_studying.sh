@@ -11,14 +11,6 @@ trap cleanup EXIT
 
 ADMIN="${TAPQUILL_ADMIN:-$DIST_DIR/tapquill-admin}"
 
-fail() {
-  echo "smoke killed_while_studying: $*" >&2
-  [ -n "${WORK_DIR:-}" ] && [ -f "$WORK_DIR/app.log" ] && sed 's/^/  app: /' "$WORK_DIR/app.log" >&2
-  [ -n "${WORK_DIR:-}" ] && [ -f "$PROGRAM_DIR/Errors.log" ] && sed 's/^/  log: /' "$PROGRAM_DIR/Errors.log" >&2
-  [ -n "${SMOKE_SHOTS:-}" ] && [ -n "${DISPLAY:-}" ] && screenshot "$SMOKE_SHOTS/killed_failure.png" || true
-  exit 1
-}
-
 step() { sleep "${SMOKE_PACE:-1.2}"; }
 
 [ -x "$DIST_DIR/tapquill" ] || fail "no program at $DIST_DIR"

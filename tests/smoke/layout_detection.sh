@@ -20,11 +20,6 @@ finish() {
 }
 trap finish EXIT
 
-fail() {
-  echo "smoke layout_detection: $*" >&2
-  exit 1
-}
-
 detect() {  # layout, source, name, then settings of the test's environment
   local layout=$1 source=$2 name=$3 out
   shift 3

@@ -9,12 +9,6 @@ set -euo pipefail
 source "$(dirname "$0")/xvfb_lib"
 trap cleanup EXIT
 
-fail() {
-  echo "smoke letter pairs: $*" >&2
-  [ -n "${WORK_DIR:-}" ] && [ -f "$WORK_DIR/app.log" ] && sed 's/^/  app: /' "$WORK_DIR/app.log" >&2
-  exit 1
-}
-
 [ -x "$DIST_DIR/tapquill" ] || fail "no program at $DIST_DIR"
 
 fresh_program_dir

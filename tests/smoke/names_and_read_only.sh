@@ -13,12 +13,6 @@ set -euo pipefail
 source "$(dirname "$0")/xvfb_lib"
 trap cleanup EXIT
 
-fail() {
-  echo "smoke names_and_read_only: $*" >&2
-  [ -n "${WORK_DIR:-}" ] && [ -f "$WORK_DIR/app.log" ] && sed 's/^/  app: /' "$WORK_DIR/app.log" >&2
-  [ -n "${SMOKE_SHOTS:-}" ] && [ -n "${DISPLAY:-}" ] && screenshot "$SMOKE_SHOTS/names_failure.png" || true
-  exit 1
-}
 shot() { [ -z "${SMOKE_SHOTS:-}" ] || screenshot "$SMOKE_SHOTS/$1.png"; }
 
 # The program's visible windows besides the book: its message boxes.

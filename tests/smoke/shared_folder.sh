@@ -17,12 +17,6 @@ finish() {
 }
 trap finish EXIT
 
-fail() {
-  echo "smoke shared_folder: $*" >&2
-  [ -n "${WORK_DIR:-}" ] && [ -f "$WORK_DIR/app.log" ] && sed 's/^/  app: /' "$WORK_DIR/app.log" >&2
-  exit 1
-}
-
 [ -x "$DIST_DIR/tapquill" ] || fail "no program at $DIST_DIR"
 [ -x "$ADMIN" ] || fail "no tapquill-admin at $ADMIN"
 fresh_program_dir

@@ -17,12 +17,6 @@ source "$(dirname "$0")/xvfb_lib"
 ADMIN="${TAPQUILL_ADMIN:-$DIST_DIR/tapquill-admin}"
 trap cleanup EXIT
 
-fail() {
-  echo "smoke trusted input: $*" >&2
-  [ -n "${WORK_DIR:-}" ] && [ -f "$WORK_DIR/app.log" ] && sed 's/^/  app: /' "$WORK_DIR/app.log" >&2
-  exit 1
-}
-
 [ -x "$DIST_DIR/tapquill" ] || fail "no program at $DIST_DIR"
 [ -x "$ADMIN" ] || fail "no tapquill-admin at $ADMIN"
 

@@ -6,11 +6,6 @@ set -euo pipefail
 source "$(dirname "$0")/xvfb_lib"
 trap cleanup EXIT
 
-fail() {
-  echo "smoke wide_page_spine: $*" >&2
-  exit 1
-}
-
 [ -x "$DIST_DIR/tapquill" ] || fail "no program at $DIST_DIR"
 fresh_program_dir
 start_xvfb
