@@ -85,6 +85,8 @@ if [ "$(id -u)" -eq 0 ]; then
 else
   chmod -R a-w "$class"
 fi
+# The X server may give the new program's windows the ids the first one had.
+wid=""
 (cd "$PROGRAM_DIR" && exec "${as_user[@]}" env HOME="$WORK_DIR/home" \
   XDG_CONFIG_HOME="$WORK_DIR/home/.config" ./tapquill >"$WORK_DIR/app.log" 2>&1) &
 APP_PID=$!
