@@ -120,30 +120,26 @@ BuiltReview BuildReview(const CourseKeys& course, const ReviewKeySet& keySet, Re
   BuiltReview built;
   const std::string& k = keySet.Keys;
   const int n = static_cast<int>(k.size());
-  const std::string studied = course.StudiedKeys(keySet.Lesson);
+  // A word or sentence drill of what the builder found, or the message
+  // that it found nothing.
+  const auto drill = [&](int found, int noneText, BuiltReview::Kind type, const char* eventLine) {
+    if (found == 0) {
+      GetHost().ShowMessage(MessageKind::Information, Str(kStrProgramTitle), Str(noneText) + k);
+      return built;
+    }
+    built.Type = type;
+    built.EventLine = eventLine;
+    built.Lines = builder.Results;
+    built.KnownKeys = course.StudiedKeys(keySet.Lesson);
+    return built;
+  };
   switch (method) {
     case ReviewMethod::Words:
-      if (builder.FindWords(k, keySet.Lesson, WordsPerKey(n)) == 0) {
-        GetHost().ShowMessage(MessageKind::Information, Str(kStrProgramTitle),
-                              Str(kStrReviewNoWords) + k);
-        return built;
-      }
-      built.Type = BuiltReview::WordDrill;
-      built.EventLine = "Event;Word;0;Nil";
-      built.Lines = builder.Results;
-      built.KnownKeys = studied;
-      return built;
+      return drill(builder.FindWords(k, keySet.Lesson, WordsPerKey(n)), kStrReviewNoWords,
+                   BuiltReview::WordDrill, "Event;Word;0;Nil");
     case ReviewMethod::Sentences:
-      if (builder.FindSentences(k, keySet.Lesson, SentencesPerKey(n)) == 0) {
-        GetHost().ShowMessage(MessageKind::Information, Str(kStrProgramTitle),
-                              Str(kStrReviewNoSentences) + k);
-        return built;
-      }
-      built.Type = BuiltReview::Sentences;
-      built.EventLine = "Event;Sentence;0;NIL;True";
-      built.Lines = builder.Results;
-      built.KnownKeys = studied;
-      return built;
+      return drill(builder.FindSentences(k, keySet.Lesson, SentencesPerKey(n)),
+                   kStrReviewNoSentences, BuiltReview::Sentences, "Event;Sentence;0;NIL;True");
     case ReviewMethod::Bubbles:
       if (n < kBubblesMinKeys) {
         ReportError(kErrorDifficultKeys, Str(kStrReviewBubblesFewKeys));
